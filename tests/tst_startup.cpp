@@ -4,6 +4,7 @@
 
 #include "app/tform1.h"
 #include "controls/roundbutton.h"
+#include "guifixture.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/inifile.h"
@@ -15,25 +16,7 @@ using platform::ScriptedDialogs;
 
 namespace {
 
-// One main window started the way main() starts it, on a temporary per-user folder,
-// with scripted dialogs, a set clock and a seeded generator.
-struct Started {
-  ScriptedDialogs dialogs;
-  platform::FixedClock clock{QDateTime(QDate(2026, 12, 11), QTime(10, 30, 0))};
-  platform::Random random{7};
-  std::unique_ptr<TForm1> form;
-
-  explicit Started(const QString& savedTestFile = QString()) {
-    app::Services services;
-    services.dialogs = &dialogs;
-    services.clock = &clock;
-    services.random = &random;
-    services.savedTestFile = savedTestFile;
-    services.splashMilliseconds = 0;
-    form = std::make_unique<TForm1>(services);
-    form->FormCreate();
-  }
-};
+using Started = testsupport::StartedForm;
 
 QString settingsValue(const QString& key) {
   return platform::IniFile::read(platform::userFilePath("settingsuk.ini"), "jezyk", key, "<none>");
@@ -177,12 +160,13 @@ void TestStartup::languageButtonsSwitchAndMark() {
   QVERIFY(platform::ensureUserFolder());
   Started started;
   TForm1& form = *started.form;
-  QVERIFY(form.englishbtn->statusVisible());
+  const QColor marked(0xFF, 0xFF, 0x80);
+  QCOMPARE(form.englishbtn->color(), marked);
   QTest::mouseClick(form.deutschbtn, Qt::LeftButton);
   QCOMPARE(form.state().currentLanguage, QStringLiteral("de"));
   QCOMPARE(settingsValue("lang"), QStringLiteral("de"));
-  QVERIFY(form.deutschbtn->statusVisible());
-  QVERIFY(!form.englishbtn->statusVisible());
+  QCOMPARE(form.deutschbtn->color(), marked);
+  QVERIFY(form.englishbtn->color() != marked);
   // The bank keeps the language the program started with.
   QCOMPARE(QFileInfo(form.state().bankFile("B")).fileName(), QStringLiteral("05xbeu.dll"));
 }

@@ -17,6 +17,7 @@ struct GlobalState {
   int questionCountD = 0;
   bank::BankFiles bankFiles;
   int currentTestSlot = 0;        // 1..50, 0 = none
+  int testPoints = 0;             // score of the test last finished, 0 before any
   int currentQuestionNumber = 0;  // learning question on screen, 0 = none
   bool learningPage = false;      // arrow keys step questions only then
   bool testRunning = false;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QPropertyAnimation>
 #include <QResizeEvent>
 #include <cmath>
 
@@ -27,7 +28,15 @@ TForm1::TForm1(const app::Services& services, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   buildMainWindow();
   buildStartPage();
+  buildLeftPanel();
+  buildHintBar();
+  buildTestPage();
+  const auto language = [this] { return state_.currentLanguage; };
   Form2 = new TForm2(programFolder(), this);
+  aboutform = new Taboutform(programFolder(), this);
+  helpform = new Thelpform(language, this);
+  msgform = new Tmsgform(programFolder(), this);
+  arrowform = new Tarrowform(programFolder(), language, this);
 }
 
 TForm1::~TForm1() = default;
@@ -126,7 +135,7 @@ void TForm1::buildMainWindow() {
   hintbutton = new controls::RoundButton(this);
   hintbutton->setObjectName(QStringLiteral("hintbutton"));
   hintbutton->setColor(Qt::black);
-  hintbutton->setFixedSize(930, 27);
+  hintbutton->resize(930, 27);
   hintbutton->setFocusPolicy(Qt::NoFocus);
   QPalette hintPalette = hintbutton->palette();
   hintPalette.setColor(QPalette::ButtonText, Qt::white);
@@ -136,7 +145,7 @@ void TForm1::buildMainWindow() {
     auto* button = new controls::RoundButton(this);
     button->setObjectName(QLatin1String(name));
     button->setFixedSize(34, 39);
-    button->setText(badge.toUpper());
+    button->setText(badge);
     button->setHint(hint);
     button->setStatusCaption(badge);
     button->setAccessibleName(hint);
@@ -222,7 +231,15 @@ void TForm1::FormResize() {
   toastagainbutton->move(left + 1030, top - 20);
   minimizebutton->move(left + 1050, top - 20);
   closebutton->move(left + 1070, top - 20);
-  hintbutton->move(left, top - 25);
+  // A slide under way ends at once: the bar belongs to the panel's new place.
+  hintHomeTop_ = top - 25;
+  if (hintAnimation_->state() == QAbstractAnimation::Running) {
+    const bool slidingOut = hintAnimation_->endValue().toRect().height() == 0;
+    hintAnimation_->stop();
+    if (slidingOut)
+      hintbutton->hide();
+  }
+  hintbutton->setGeometry(left, hintHomeTop_, hintbutton->width(), 27);
   englishbtn->move(left + 1090, top);
   deutschbtn->move(left + 1090, top + 40);
   polskibtn->move(left + 1090, top + 80);

@@ -13,7 +13,8 @@ QString BankError::message() const {
   const QString name = QDir::toNativeSeparators(file);
   if (line < 0)
     return QStringLiteral("Question bank file %1: %2").arg(name, problem);
-  return QStringLiteral("Question bank file %1, line %2: %3").arg(name).arg(line).arg(problem);
+  return QStringLiteral("Question bank file %1, line %2: %3")
+      .arg(name, QString::number(line), problem);
 }
 
 QuestionRecord::QuestionRecord(int number, QStringList fields)

@@ -176,7 +176,9 @@ void RoundButton::paintEvent(QPaintEvent*) {
   }
 
   const qreal pad = paddingFor(bounds);
-  QRectF content = bounds.adjusted(pad, pad, -pad, -pad);
+  const QMargins margins = contentsMargins();
+  QRectF content = bounds.adjusted(pad + margins.left(), pad + margins.top(),
+                                   -pad - margins.right(), -pad - margins.bottom());
 
   // The badge sits in the top-right corner and the content moves out of its way: to its left
   // when the content still fits there on one line (it stays vertically centred), else below

@@ -9,3 +9,7 @@ void TForm1::prepareUpdateQuery() {
 void TForm1::startVersionCheck() {
   // The hidden version check starts here once the update check is in place.
 }
+
+void TForm1::reloadUpdateListForLanguage() {
+  // Once the user has opened the update list, it follows every language switch.
+}

@@ -1,0 +1,105 @@
+// Usage: rq_screenshots <output folder> [language ...]
+// Run from the build tree; the program folder is found as the program finds it.
+#include <QApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/auxwindows.h"
+#include "app/tform1.h"
+#include "controls/verticaldock.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/programfolder.h"
+#include "platform/random.h"
+#include "platform/userfolder.h"
+
+namespace {
+
+void settle(int milliseconds = 300) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+void save(QWidget* widget, const QString& path) {
+  widget->grab().save(path);
+  qInfo("%s", qPrintable(path));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QStringList arguments = QApplication::arguments();
+  if (arguments.size() < 2) {
+    qWarning("usage: rq_screenshots <output folder> [en|pl|de ...]");
+    return 2;
+  }
+  const QString out = arguments.at(1);
+  QDir().mkpath(out);
+  QStringList languages = arguments.mid(2);
+  if (languages.isEmpty())
+    languages = {"en", "pl", "de"};
+
+  QTemporaryDir user;
+  qputenv("APPDATA", user.path().toUtf8());
+  platform::ensureUserFolder();
+  const QString programFolder = platform::resolveProgramFolder(QApplication::applicationDirPath() +
+                                                               QStringLiteral("/../../bin"));
+  QDir::setCurrent(programFolder.isEmpty() ? QStringLiteral(".") : programFolder);
+
+  platform::ScriptedDialogs dialogs;
+  platform::FixedClock clock(QDateTime(QDate(2026, 12, 11), QTime(10, 30)));
+  platform::Random random(1);
+  app::Services services;
+  services.dialogs = &dialogs;
+  services.clock = &clock;
+  services.random = &random;
+  services.splashMilliseconds = 0;
+
+  TForm1 form(services);
+  form.FormCreate();
+  form.resize(1366, 768);
+  form.show();
+  settle();
+  save(form.Form2, out + "/splash.png");
+
+  for (const QString& language : languages) {
+    if (language == "pl")
+      form.polskibtnClick();
+    if (language == "de")
+      form.deutschbtnClick();
+    if (language == "en")
+      form.englishbtnClick();
+    form.menubuttonClick();
+    settle();
+    save(&form, out + "/start-" + language + ".png");
+
+    form.highwaysignsbtnClick();
+    form.menudockItemClick(3);
+    form.ShowHintBar(form.texts().s(130));
+    settle(500);
+    save(&form, out + "/leftpanel-hint-" + language + ".png");
+    form.menudockItemClick(0);
+
+    form.helpform->show();
+    settle();
+    save(form.helpform, out + "/rules-" + language + ".png");
+    form.helpform->close();
+    form.arrowform->show();
+    settle();
+    save(form.arrowform, out + "/shortcuts-" + language + ".png");
+    form.arrowform->close();
+  }
+  form.aboutform->show();
+  settle();
+  save(form.aboutform, out + "/about.png");
+  form.aboutform->close();
+  form.msgform->showResult(true);
+  save(form.msgform, out + "/toast-correct.png");
+  form.msgform->showResult(false);
+  save(form.msgform, out + "/toast-wrong.png");
+  return 0;
+}
