@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
+#include <QImage>
 #include <memory>
 
 #include "app/tform1.h"
+#include "bank/categories.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
@@ -37,6 +41,62 @@ struct StartedForm {
 // Makes the program folder the build prepared the working directory, as main() does.
 inline bool enterBuiltProgramFolder() {
   return QDir::setCurrent(builtProgramFolder());
+}
+
+}  // namespace testsupport
+
+namespace testsupport {
+
+// The correct letters of question n in the small test banks.
+inline QString smallBankLetters(int n) {
+  switch (n % 3) {
+    case 0:
+      return QStringLiteral("AC");
+    case 1:
+      return QStringLiteral("B");
+    default:
+      return QStringLiteral("C");
+  }
+}
+
+// A program folder with the real texts and small, predictable English banks: question n
+// reads "Question n?" with the correct letters of smallBankLetters(n); question 5 has
+// six picture answers, question 6 has five text answers.
+inline void makeSmallProgramFolder(const TempFolder& folder) {
+  QFile langIni(builtProgramFolder() + QStringLiteral("/lang.ini"));
+  langIni.open(QIODevice::ReadOnly);
+  folder.write(QStringLiteral("lang.ini"), langIni.readAll());
+  for (const auto& category : bank::categoryTable()) {
+    QByteArray bank = "\"Test bank\"\r\n";
+    for (int n = 1; n <= category.questionCount; ++n) {
+      const QByteArray number = QByteArray::number(n);
+      const QByteArray letters = smallBankLetters(n).toLatin1();
+      if (n == 5) {
+        bank += "\"Which picture, " + number + "?\",img1,img2,img3,img4,img5,img6,\"Note " +
+                number + "\",,C\r\n";
+      } else if (n == 6) {
+        bank += "\"Question " + number + "?\",\"A " + number + "\",\"B " + number + "\",\"C " +
+                number + "\",\"D " + number + "\",\"E " + number + "\",,\"Note " + number +
+                "\",,AC\r\n";
+      } else {
+        bank += "\"Question " + number + "?\",\"A " + number + "\",\"B " + number + "\",\"C " +
+                number + "\",\"D " + number + "\",,,\"Note " + number + "\",,";
+        bank += letters + "\r\n";
+      }
+    }
+    folder.write(category.englishFile, bank);
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    for (int picture = 1; picture <= 6; ++picture) {
+      folder.write(
+          category.pictureFolder + QStringLiteral("img%1").arg(picture) + category.answerExtension,
+          png);
+    }
+  }
 }
 
 }  // namespace testsupport

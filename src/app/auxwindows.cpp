@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/auxtexts.h"
+#include "app/pictures.h"
 #include "controls/roundbutton.h"
 
 TForm2::TForm2(const QString& programFolder, QWidget* parent) : QDialog(parent) {
@@ -26,7 +27,7 @@ TForm2::TForm2(const QString& programFolder, QWidget* parent) : QDialog(parent) 
   Image1->setAccessibleName(QStringLiteral("Roadquiz 2015"));
   Image1->setAccessibleDescription(QStringLiteral("Roadquiz 2015 is starting"));
   if (!picture.isNull()) {
-    const QPixmap scaled = picture.scaled(size());
+    const QPixmap scaled = picture.scaled(size());  // not null: checked above
     setMask(scaled.createMaskFromColor(QColor(0xD8, 0xD8, 0xD8), Qt::MaskInColor));
   }
 
@@ -93,8 +94,8 @@ Taboutform::Taboutform(const QString& programFolder, QWidget* parent) : QDialog(
   Image2->setObjectName(QStringLiteral("Image2"));
   Image2->setGeometry(440, 50, 225, 257);
   Image2->setAlignment(Qt::AlignCenter);
-  Image2->setPixmap(QPixmap(programFolder + QStringLiteral("/data/logo.png"))
-                        .scaled(200, 200, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  Image2->setPixmap(
+      app::scaledPicture(programFolder + QStringLiteral("/data/logo.png"), QSize(200, 200)));
   Image2->setAccessibleName(QStringLiteral("Roadquiz 2015 logo"));
 
   Memo1 = new QPlainTextEdit(this);
@@ -243,8 +244,8 @@ Tarrowform::Tarrowform(const QString& programFolder, std::function<QString()> cu
   Image2->setObjectName(QStringLiteral("Image2"));
   Image2->setGeometry(168, 88, 257, 161);
   Image2->setAlignment(Qt::AlignCenter);
-  Image2->setPixmap(QPixmap(programFolder + QStringLiteral("/data/arrowkeys.png"))
-                        .scaled(257, 161, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  Image2->setPixmap(
+      app::scaledPicture(programFolder + QStringLiteral("/data/arrowkeys.png"), QSize(257, 161)));
   Image2->setAccessibleName(QStringLiteral("Arrow keys"));
   Image2->setAccessibleDescription(
       QStringLiteral("The left arrow key shows the previous question, the right arrow key the "

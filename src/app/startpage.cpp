@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/pictures.h"
 #include "app/tform1.h"
 #include "controls/roundbutton.h"
 
@@ -39,8 +40,7 @@ void TForm1::buildStartPage() {
   titleRow->setSpacing(20);
   auto* logo = new QLabel(TabSheet1);
   logo->setObjectName(QStringLiteral("logoimage"));
-  logo->setPixmap(QPixmap(data + QStringLiteral("logo.png"))
-                      .scaled(92, 92, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  logo->setPixmap(app::scaledPicture(data + QStringLiteral("logo.png"), QSize(92, 92)));
   logo->setAccessibleName(QStringLiteral("Roadquiz 2015 logo"));
   titleRow->addWidget(logo, 0, Qt::AlignTop);
   auto* titleText = new QVBoxLayout;

@@ -31,6 +31,7 @@ TForm1::TForm1(const app::Services& services, QWidget* parent)
   buildLeftPanel();
   buildHintBar();
   buildTestPage();
+  buildLearningPage();
   const auto language = [this] { return state_.currentLanguage; };
   Form2 = new TForm2(programFolder(), this);
   aboutform = new Taboutform(programFolder(), this);

@@ -11,11 +11,19 @@
 
 class QGroupBox;
 class QKeyEvent;
+class QLineEdit;
+class QMenu;
+class QAction;
 class QPlainTextEdit;
+class QProgressBar;
+class QSpinBox;
 class QPropertyAnimation;
 class QTimer;
 
 namespace controls {
+class LinkLabel;
+class OnOffSlider;
+class PictureBox;
 class RotaryMenu;
 class RoundButton;
 class SmoothListBox;
@@ -119,13 +127,55 @@ class TForm1 : public QWidget {
   QTimer* Timer15 = nullptr;
   QTimer* Timer16 = nullptr;
 
-  // Controls of the learning, test and archive pages that navigation and the texts
-  // reach; each page creates its own when it is built.
-  QLabel* Label1 = nullptr;
-  QGroupBox* GroupBox1 = nullptr;
-  QGroupBox* GroupBox2 = nullptr;
+  // Learning page.
+  QLabel* Label1 = nullptr;  // current category
+  QWidget* panelabc = nullptr;
+  QPlainTextEdit* Memo3 = nullptr;  // question
+  controls::RoundButton* abutton = nullptr;
+  controls::RoundButton* bbutton = nullptr;
+  controls::RoundButton* cbutton = nullptr;
+  controls::RoundButton* dbutton = nullptr;
+  controls::RoundButton* ebutton = nullptr;
+  controls::RoundButton* fbutton = nullptr;
+  QLabel* Label23 = nullptr;  // letters A..D
+  QLabel* Label24 = nullptr;
+  QLabel* Label25 = nullptr;
+  QLabel* Label26 = nullptr;
+  QLabel* elabel = nullptr;
+  QLabel* flabel = nullptr;
+  controls::PictureBox* ImageTest = nullptr;  // question picture
+  QGroupBox* GroupBox5 = nullptr;
+  QPlainTextEdit* casememonauka = nullptr;  // knowledge bank
+  controls::RoundButton* markbutton = nullptr;
+  QProgressBar* AdvSmoothProgressBar1 = nullptr;
+  QGroupBox* GroupBox1 = nullptr;  // question number caption
+  QLineEdit* numeredit = nullptr;
+  QSpinBox* numer = nullptr;                           // hidden: the current question number
+  controls::RoundButton* AdvSmoothButton29 = nullptr;  // Back (hidden)
+  controls::RoundButton* AdvSmoothButton30 = nullptr;  // Next (hidden)
+  controls::RoundButton* sprawdzbutton = nullptr;      // check (hidden)
   controls::RotaryMenu* AdvSmoothRotaryMenu1 = nullptr;
+  controls::LinkLabel* Label2 = nullptr;  // random
+  controls::RoundButton* arrowhintbutton = nullptr;
+  QTimer* Timer5 = nullptr;   // re-enables Back and Next
+  QTimer* Timer7 = nullptr;   // shows the selected revision entry
+  QTimer* Timer18 = nullptr;  // hides the plus picture
+  // Revision list.
+  QGroupBox* GroupBox2 = nullptr;
   controls::SmoothListBox* dopowtorkilistbox1 = nullptr;
+  controls::OnOffSlider* AdvSmoothSlider1 = nullptr;
+  controls::RoundButton* AdvSmoothButton77 = nullptr;
+  QLabel* plusimg = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  QAction* usun = nullptr;
+  QAction* N1 = nullptr;
+  QAction* Informacjaooknie1 = nullptr;
+  QAction* WczWyczpowtrk1 = nullptr;
+  QAction* Eksportujlistnumerwpytapowtrkowych1 = nullptr;
+  QAction* Importujlistnumerwpytapowtrkowych1 = nullptr;
+
+  // Controls of the test and archive pages that navigation and the texts reach; each
+  // page creates its own when it is built.
   QPlainTextEdit* memopytanieabctest = nullptr;
   QWidget* raportpanel = nullptr;
   QGroupBox* GroupBox4 = nullptr;
@@ -161,6 +211,34 @@ class TForm1 : public QWidget {
   void Label8Click();
   void showShortcutHint();
 
+  // Learning mode.
+  void AdvSmoothButton24Click();  // category A
+  void AdvSmoothButton25Click();  // category B
+  void AdvSmoothButton26Click();  // category C
+  void AdvSmoothButton27Click();  // category D
+  void enterCategory(const QString& code);
+  void showQuestion();
+  void AdvSmoothButton30Click();  // Next
+  void AdvSmoothButton29Click();  // Back
+  void Label2Click();             // random
+  void numereditEnter();
+  void AdvSmoothRotaryMenu1ItemClick(int index);
+  void markAnswer(int index);  // 0 = A .. 5 = F
+  void sprawdzbuttonClick();
+  // Revision list.
+  void loadRevisionList(const QString& code);
+  void addToRevisionList(int number);
+  void dopowtorkilistbox1ItemClick(int index);
+  void Timer7Timer();
+  void AdvSmoothSlider1Toggled(bool on, bool byUser);
+  void AdvSmoothButton77Click();
+  void endRevisionRun(bool listUsedUp);
+  void usunClick();
+  void N1Click();
+  void Informacjaooknie1Click();
+  void EksportujClick();
+  void ImportujClick();
+
   // Hint bar: one short message at a time, hidden again after five seconds.
   void ShowHintBar(const QString& text);
   void toastagainbuttonClick();
@@ -179,11 +257,17 @@ class TForm1 : public QWidget {
   void buildLeftPanel();
   void buildHintBar();
   void buildTestPage();
+  void buildLearningPage();
+  void buildRevisionPanel();
+  controls::RoundButton* answerButton(int index) const;
+  void setQuestionNumber(int number);  // numer, numeredit and the current number
+  QStringList revisionEntries() const;
   void showStartPage();
   void showLeftPanel();
   void setDockIndicator(int current);  // -1 hides them all
   // Returns true when the key was used and must go no further.
   bool FormKeyUp(QKeyEvent* event);
+  bool eventFilterLearning(QObject* watched, QEvent* event);
   void slideHintBar(bool in);
   void FormResize();
   void FormCloseQuery();
@@ -201,6 +285,10 @@ class TForm1 : public QWidget {
   void refreshArchiveList();                         // archive: the click of sortujbtn
   void applyChartTitles();                           // statistics: the two chart titles
   void reloadUpdateListForLanguage();                // updates: the list in a new language
+  void resetTestGrid();                              // mock test: grid back to normal
+  void clearTestAnswerButtons();                     // mock test: answers of the test page
+  void refreshStars(const QString& code);            // statistics: recent-result stars
+  void exportLearningQuestion();                     // reports: the question on screen
 
   app::Services services_;
   app::GlobalState state_;
@@ -208,4 +296,11 @@ class TForm1 : public QWidget {
   platform::UserIni userIni_;
   QPropertyAnimation* hintAnimation_ = nullptr;
   int hintHomeTop_ = 0;  // where the hint bar rests, set on every resize
+  // Learning: the question on screen.
+  QString correctLetters_;
+  QString shownPicturePath_;
+  // The revision list on screen belongs to this category once it was loaded; a list
+  // never loaded is never stored over the file.
+  QString revisionListCategory_;
+  bool revisionListLoaded_ = false;
 };

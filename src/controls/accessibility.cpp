@@ -1,6 +1,9 @@
 #include "controls/accessibility.h"
 
 #include "controls/controls_p.h"
+#include "controls/picturebox.h"
+
+#include <QAccessibleWidget>
 
 #include <QLatin1String>
 
@@ -215,6 +218,33 @@ void notifyItem(QWidget* widget, QAccessible::Event event, int index) {
 
 namespace {
 
+// A picture: its meaning is its accessible name and description.
+class PictureBoxAccessible : public QAccessibleWidget {
+ public:
+  explicit PictureBoxAccessible(QWidget* widget)
+      : QAccessibleWidget(widget, QAccessible::Graphic) {}
+};
+
+// A link-like label: a name, the Link role and a press action.
+class LinkLabelAccessible : public QAccessibleWidget {
+ public:
+  explicit LinkLabelAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Link) {
+    addControllingSignal(QStringLiteral("clicked()"));
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) {
+      const QString name = widget()->accessibleName();
+      return name.isEmpty() ? static_cast<LinkLabel*>(widget())->text() : name;
+    }
+    return QAccessibleWidget::text(t);
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& action) override {
+    if (action == pressAction())
+      emit static_cast<LinkLabel*>(widget())->clicked();
+  }
+};
+
 QAccessibleInterface* controlsFactory(const QString& className, QObject* object) {
   if (object == nullptr || !object->isWidgetType()) {
     return nullptr;
@@ -234,6 +264,12 @@ QAccessibleInterface* controlsFactory(const QString& className, QObject* object)
   }
   if (className == QLatin1String("controls::SmoothListBox")) {
     return detail::createSmoothListBoxAccessible(widget);
+  }
+  if (className == QLatin1String("controls::PictureBox")) {
+    return new PictureBoxAccessible(widget);
+  }
+  if (className == QLatin1String("controls::LinkLabel")) {
+    return new LinkLabelAccessible(widget);
   }
   return nullptr;
 }

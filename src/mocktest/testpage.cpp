@@ -31,3 +31,11 @@ void TForm1::finishRunningTest() {
 void TForm1::hideTestRunningBadge() {
   // The badge of nowytest comes with the test page's buttons.
 }
+
+void TForm1::resetTestGrid() {
+  // The question grid of the test page returns to normal here once it exists.
+}
+
+void TForm1::clearTestAnswerButtons() {
+  // The answer buttons of the test page are cleared here once they exist.
+}

@@ -4,3 +4,8 @@
 void TForm1::applyChartTitles() {
   // The chart titles follow the language once the statistics page exists.
 }
+
+void TForm1::refreshStars(const QString& code) {
+  // The five recent-result stars are refreshed here once the statistics page exists.
+  Q_UNUSED(code);
+}

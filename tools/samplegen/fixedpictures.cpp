@@ -654,6 +654,11 @@ bool writeFixedPictures(const QString& programDir, QString* error) {
       {"data/categories/B.png", {160, 120}, true, vehicle(VehicleType::Car)},
       {"data/categories/C.png", {160, 120}, true, vehicle(VehicleType::Lorry)},
       {"data/categories/D.png", {160, 120}, true, vehicle(VehicleType::Bus)},
+      // The picture of the current category beside the learning page.
+      {"data/motor.png", {160, 120}, true, vehicle(VehicleType::Motorcycle)},
+      {"data/car.png", {160, 120}, true, vehicle(VehicleType::Car)},
+      {"data/truck.png", {160, 120}, true, vehicle(VehicleType::Lorry)},
+      {"data/bus.png", {160, 120}, true, vehicle(VehicleType::Bus)},
       {"data/archive/passed.png", {32, 32}, true, smallBadge(true)},
       {"data/archive/failed.png", {32, 32}, true, smallBadge(false)},
       {"data/mainbackground.jpg", {1920, 1080}, false, drawMainBackground},

@@ -2,9 +2,12 @@
 // Run from the build tree; the program folder is found as the program finds it.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+
 #include <QTemporaryDir>
 #include <QTimer>
+#include "controls/roundbutton.h"
 
 #include "app/auxwindows.h"
 #include "app/tform1.h"
@@ -82,6 +85,22 @@ int main(int argc, char* argv[]) {
     form.ShowHintBar(form.texts().s(130));
     settle(500);
     save(&form, out + "/leftpanel-hint-" + language + ".png");
+    form.menudockItemClick(0);
+
+    // Learning page: a text-answer question with a picture, then picture answers.
+    form.AdvSmoothButton25->click();
+    form.numeredit->setText("18");
+    form.numereditEnter();
+    form.abutton->click();
+    form.sprawdzbuttonClick();
+    settle(500);
+    save(&form, out + "/learning-text-" + language + ".png");
+    form.numeredit->setText("29");
+    form.numereditEnter();
+    form.cbutton->click();
+    form.sprawdzbuttonClick();
+    settle(500);
+    save(&form, out + "/learning-pictures-" + language + ".png");
     form.menudockItemClick(0);
 
     form.helpform->show();

@@ -1,0 +1,6 @@
+// Result report and question export.
+#include "app/tform1.h"
+
+void TForm1::exportLearningQuestion() {
+  // The question on screen is exported through the report engine once it exists.
+}
