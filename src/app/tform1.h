@@ -4,9 +4,12 @@
 #include <QStackedWidget>
 #include <QWidget>
 
+#include <array>
+
 #include "app/globalstate.h"
 #include "app/services.h"
 #include "i18n/textcatalogue.h"
+#include "mocktest/testlogic.h"
 #include "platform/userini.h"
 
 class QGroupBox;
@@ -49,6 +52,7 @@ class TForm1 : public QWidget {
   void FormCreate();
 
   app::GlobalState& state() { return state_; }
+  const mocktest::TestSlots& testSlots() const { return testSlots_; }
   const i18n::TextCatalogue& texts() const { return texts_; }
   platform::Dialogs& dialogs() { return *services_.dialogs; }
 
@@ -174,11 +178,46 @@ class TForm1 : public QWidget {
   QAction* Eksportujlistnumerwpytapowtrkowych1 = nullptr;
   QAction* Importujlistnumerwpytapowtrkowych1 = nullptr;
 
-  // Controls of the test and archive pages that navigation and the texts reach; each
-  // page creates its own when it is built.
-  QPlainTextEdit* memopytanieabctest = nullptr;
+  // Test page.
+  QGroupBox* GroupBox4 = nullptr;                        // grid, clock and test buttons
+  std::array<controls::RoundButton*, 50> gridButtons{};  // AdvSmoothbutton42 .. b50
+  QLabel* labelmin = nullptr;
+  QLabel* dwukropeklabel = nullptr;
+  QLabel* labelsec = nullptr;
+  controls::RoundButton* NextTestButton = nullptr;
+  controls::RoundButton* PrevTestButton = nullptr;
+  QSpinBox* numertest = nullptr;  // hidden: question number of the slot on screen
+  controls::RoundButton* nowytest = nullptr;
+  controls::RoundButton* koniec = nullptr;
+  controls::RoundButton* AdvSmoothButton80 = nullptr;  // test rules
   QWidget* raportpanel = nullptr;
-  QGroupBox* GroupBox4 = nullptr;
+  controls::RoundButton* AdvSmoothButton76 = nullptr;  // Report
+  controls::RoundButton* AdvSmoothButton23 = nullptr;  // Save
+  controls::RoundButton* AdvSmoothButton83 = nullptr;  // Open
+  QWidget* Panel4 = nullptr;
+  std::array<QLabel*, 5> starimages{};  // starimage1 .. starimage5
+  QWidget* panelabctest = nullptr;
+  QPlainTextEdit* memopytanieabctest = nullptr;
+  controls::RoundButton* abuttontest = nullptr;
+  controls::RoundButton* bbuttontest = nullptr;
+  controls::RoundButton* cbuttontest = nullptr;
+  controls::RoundButton* dbuttontest = nullptr;
+  controls::RoundButton* ebuttontest = nullptr;
+  controls::RoundButton* fbuttontest = nullptr;
+  QLabel* Label29 = nullptr;  // letters A..D
+  QLabel* Label30 = nullptr;
+  QLabel* Label31 = nullptr;
+  QLabel* Label32 = nullptr;
+  QLabel* elabeltest = nullptr;
+  QLabel* flabeltest = nullptr;
+  controls::PictureBox* ImageTest2 = nullptr;
+  controls::RoundButton* markbuttontest = nullptr;
+  QPlainTextEdit* casememotest = nullptr;
+  controls::RoundButton* showknowledgebutton = nullptr;
+  QTimer* Timer9 = nullptr;      // deferred question display
+  QTimer* zegartimer = nullptr;  // the test clock
+
+  // Controls of the archive page that navigation and the texts reach.
   controls::SmoothListBox* AdvSmoothListBox1 = nullptr;
   QWidget* Panel3 = nullptr;
 
@@ -239,6 +278,25 @@ class TForm1 : public QWidget {
   void EksportujClick();
   void ImportujClick();
 
+  // Mock test.
+  void nowytestClick();
+  void koniecClick();
+  void zegartimerTimer();
+  void numertestChange();
+  void Timer9Timer();
+  void selectSlot(int slot);        // 1..50, the body of every grid button's handler
+  void answerTestClick(int index);  // 0 = A .. 5 = F
+  void NextTestButtonClick();
+  void PrevTestButtonClick();
+  void showknowledgebuttonClick();
+  void AdvSmoothButton23Click();  // Save
+  void AdvSmoothButton83Click();  // Open
+  // Reads a saved test into the test state, or shows why it cannot; false changes
+  // nothing.
+  bool readSavedTest(const QString& path);
+  bool checkSavedTest(const QString& path, mocktest::SavedTest* saved);
+  void hideGridBadges();
+
   // Hint bar: one short message at a time, hidden again after five seconds.
   void ShowHintBar(const QString& text);
   void toastagainbuttonClick();
@@ -260,6 +318,13 @@ class TForm1 : public QWidget {
   void buildLearningPage();
   void buildRevisionPanel();
   controls::RoundButton* answerButton(int index) const;
+  controls::RoundButton* testAnswerButton(int index) const;
+  void setUpTest();
+  void storeSelection();
+  void showSlotQuestion(int slot);
+  void restoreSelection(int slot);
+  void showReviewMarks(int slot);
+  void writeArchiveEntry();
   void setQuestionNumber(int number);  // numer, numeredit and the current number
   QStringList revisionEntries() const;
   void showStartPage();
@@ -289,6 +354,7 @@ class TForm1 : public QWidget {
   void clearTestAnswerButtons();                     // mock test: answers of the test page
   void refreshStars(const QString& code);            // statistics: recent-result stars
   void exportLearningQuestion();                     // reports: the question on screen
+  void openReportOptions();                          // reports: the Report button
 
   app::Services services_;
   app::GlobalState state_;
@@ -296,6 +362,9 @@ class TForm1 : public QWidget {
   platform::UserIni userIni_;
   QPropertyAnimation* hintAnimation_ = nullptr;
   int hintHomeTop_ = 0;  // where the hint bar rests, set on every resize
+  // Mock test: the 50 slots of the test on screen and its clock.
+  mocktest::TestSlots testSlots_{};
+  mocktest::TestClock testClock_;
   // Learning: the question on screen.
   QString correctLetters_;
   QString shownPicturePath_;

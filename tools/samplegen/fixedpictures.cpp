@@ -647,9 +647,28 @@ bool writeFixedPictures(const QString& programDir, QString* error) {
        }},
       {"data/result/passed.png", {128, 128}, true, badge(true)},
       {"data/result/failed.png", {128, 128}, true, badge(false)},
+      // The picture beside the result of a finished test.
+      {"data/testkoniecok.jpg",
+       {400, 300},
+       false,
+       [badge](QPainter& p, const QRectF& a) {
+         drawLightPanel(p, a);
+         badge(true)(p, QRectF(a.center().x() - 80, a.center().y() - 80, 160, 160));
+       }},
+      {"data/testkonieczle.jpg",
+       {400, 300},
+       false,
+       [badge](QPainter& p, const QRectF& a) {
+         drawLightPanel(p, a);
+         badge(false)(p, QRectF(a.center().x() - 80, a.center().y() - 80, 160, 160));
+       }},
       {"data/stars/star_passed.png", {48, 48}, true, star(StarKind::Passed)},
       {"data/stars/star_failed.png", {48, 48}, true, star(StarKind::Failed)},
       {"data/stars/star_empty.png", {48, 48}, true, star(StarKind::Empty)},
+      // The recent-result stars of the test page: failed, passed, and the third kind.
+      {"data/redstar.png", {40, 40}, true, star(StarKind::Failed)},
+      {"data/greenstar.png", {40, 40}, true, star(StarKind::Passed)},
+      {"data/greystar.png", {40, 40}, true, star(StarKind::Empty)},
       {"data/categories/A.png", {160, 120}, true, vehicle(VehicleType::Motorcycle)},
       {"data/categories/B.png", {160, 120}, true, vehicle(VehicleType::Car)},
       {"data/categories/C.png", {160, 120}, true, vehicle(VehicleType::Lorry)},

@@ -101,6 +101,24 @@ int main(int argc, char* argv[]) {
     form.sprawdzbuttonClick();
     settle(500);
     save(&form, out + "/learning-pictures-" + language + ".png");
+    // A running test, then its review.
+    form.menudockItemClick(2);
+    form.nowytestClick();
+    settle(300);
+    for (int slot = 1; slot <= 12; ++slot) {
+      form.selectSlot(slot);
+      form.answerTestClick(slot % 4);
+      if (slot % 3 == 0)
+        form.answerTestClick((slot + 1) % 4);
+    }
+    form.selectSlot(13);
+    form.showknowledgebuttonClick();
+    settle(400);
+    save(&form, out + "/test-running-" + language + ".png");
+    form.koniecClick();
+    form.selectSlot(3);
+    settle(400);
+    save(&form, out + "/test-review-" + language + ".png");
     form.menudockItemClick(0);
 
     form.helpform->show();
