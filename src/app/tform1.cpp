@@ -32,6 +32,8 @@ TForm1::TForm1(const app::Services& services, QWidget* parent)
   buildHintBar();
   buildTestPage();
   buildLearningPage();
+  buildArchivePage();
+  buildStatisticsPage();
   const auto language = [this] { return state_.currentLanguage; };
   Form2 = new TForm2(programFolder(), this);
   aboutform = new Taboutform(programFolder(), this);

@@ -12,6 +12,7 @@
 #include "mocktest/testlogic.h"
 #include "platform/userini.h"
 
+class QComboBox;
 class QGroupBox;
 class QKeyEvent;
 class QLineEdit;
@@ -32,6 +33,9 @@ class RoundButton;
 class SmoothListBox;
 class VerticalDock;
 }  // namespace controls
+
+class QChartView;
+class QPieSeries;
 
 class TForm2;
 class Taboutform;
@@ -217,9 +221,38 @@ class TForm1 : public QWidget {
   QTimer* Timer9 = nullptr;      // deferred question display
   QTimer* zegartimer = nullptr;  // the test clock
 
-  // Controls of the archive page that navigation and the texts reach.
+  // Statistics page.
+  QChartView* Chart1 = nullptr;  // learning
+  QChartView* Chart2 = nullptr;  // tests
+  QPieSeries* Series1 = nullptr;
+  QPieSeries* Series2 = nullptr;
+  QLabel* Label3 = nullptr;                            // category inside Chart1
+  controls::RoundButton* AdvSmoothButton22 = nullptr;  // clear the statistics
+  QTimer* Timer11 = nullptr;  // turns Chart1's pie while the mouse is over it
+  QTimer* Timer12 = nullptr;
+  controls::RoundButton* statystykibutton = nullptr;  // hidden: shows the statistics
+
+  // Archive page.
   controls::SmoothListBox* AdvSmoothListBox1 = nullptr;
-  QWidget* Panel3 = nullptr;
+  QGroupBox* GroupBox3 = nullptr;
+  QLabel* Label13 = nullptr;
+  QLabel* Label14 = nullptr;
+  QLabel* Label15 = nullptr;
+  QComboBox* rokcombo = nullptr;
+  QComboBox* miesiaccombo = nullptr;
+  QComboBox* dziencombo = nullptr;
+  controls::RoundButton* sortujbtn = nullptr;
+  controls::RoundButton* AdvSmoothButton91 = nullptr;  // newest first
+  controls::RoundButton* AdvSmoothButton92 = nullptr;  // oldest first
+  controls::RoundButton* AdvSmoothButton84 = nullptr;  // today's tests
+  controls::RoundButton* AdvSmoothButton95 = nullptr;  // all tests
+  controls::RoundButton* AdvSmoothButton90 = nullptr;  // statistics
+  QWidget* Panel3 = nullptr;                           // details of the selected test
+  QLabel* Label18 = nullptr;
+  QLabel* Label19 = nullptr;
+  controls::RoundButton* AdvSmoothButton93 = nullptr;  // open
+  controls::RoundButton* AdvSmoothButton94 = nullptr;  // save a copy
+  QTimer* Timer17 = nullptr;                           // the refresh after a delete
 
   // Auxiliary windows.
   TForm2* Form2 = nullptr;
@@ -297,6 +330,22 @@ class TForm1 : public QWidget {
   bool checkSavedTest(const QString& path, mocktest::SavedTest* saved);
   void hideGridBadges();
 
+  // Statistics.
+  void statystykibuttonClick();
+  void AdvSmoothButton22Click();
+  // Archive.
+  void sortujbtnClick();
+  void AdvSmoothButton91Click();
+  void AdvSmoothButton92Click();
+  void AdvSmoothButton84Click();
+  void AdvSmoothButton95Click();
+  void AdvSmoothButton90Click();
+  void AdvSmoothListBox1ItemClick(int index);
+  void AdvSmoothButton93Click();
+  void AdvSmoothButton94Click();
+  void AdvSmoothListBox1ItemDeleteClicked(int index);
+  void Timer17Timer();
+
   // Hint bar: one short message at a time, hidden again after five seconds.
   void ShowHintBar(const QString& text);
   void toastagainbuttonClick();
@@ -325,6 +374,11 @@ class TForm1 : public QWidget {
   void restoreSelection(int slot);
   void showReviewMarks(int slot);
   void writeArchiveEntry();
+  void buildStatisticsPage();
+  void buildArchivePage();
+  void rebuildArchiveList();
+  void hideArchiveDetails();
+  bool chartEventFilter(QObject* watched, QEvent* event);
   void setQuestionNumber(int number);  // numer, numeredit and the current number
   QStringList revisionEntries() const;
   void showStartPage();
@@ -365,6 +419,8 @@ class TForm1 : public QWidget {
   // Mock test: the 50 slots of the test on screen and its clock.
   mocktest::TestSlots testSlots_{};
   mocktest::TestClock testClock_;
+  // Archive: the names of the listed tests, in the order of the list.
+  QStringList archiveNames_;
   // Learning: the question on screen.
   QString correctLetters_;
   QString shownPicturePath_;

@@ -680,6 +680,9 @@ bool writeFixedPictures(const QString& programDir, QString* error) {
       {"data/bus.png", {160, 120}, true, vehicle(VehicleType::Bus)},
       {"data/archive/passed.png", {32, 32}, true, smallBadge(true)},
       {"data/archive/failed.png", {32, 32}, true, smallBadge(false)},
+      // The pictures of passed and failed tests in the archive list.
+      {"data/cross_save_32.png", {32, 32}, true, smallBadge(true)},
+      {"data/do_not_cross_save_32.png", {32, 32}, true, smallBadge(false)},
       {"data/mainbackground.jpg", {1920, 1080}, false, drawMainBackground},
       {"data/toast_correct.png", {105, 105}, true, badge(true)},
       {"data/toast_wrong.png", {73, 73}, true, badge(false)},

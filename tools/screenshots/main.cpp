@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include "controls/roundbutton.h"
+#include "controls/smoothlistbox.h"
+#include "mocktest/testlogic.h"
+#include "platform/userini.h"
+#include "stats/statsfile.h"
 
 #include "app/auxwindows.h"
 #include "app/tform1.h"
@@ -62,12 +66,39 @@ int main(int argc, char* argv[]) {
   services.random = &random;
   services.splashMilliseconds = 0;
 
+  // A few weeks of stored tests, so the archive has something to show.
+  for (int day = 0; day < 14; ++day) {
+    mocktest::TestSlots testSlots{};
+    const int points = 30 + (day * 7) % 21;
+    for (int k = 0; k < 50; ++k) {
+      testSlots[k].questionNumber = 1 + k * 19;
+      testSlots[k].correctLetters = QStringLiteral("A");
+      testSlots[k].givenLetters = k < points ? QStringLiteral("A") : QStringLiteral("B");
+    }
+    const QDateTime when = clock.now().addDays(-day * 3).addSecs(-day * 3700);
+    mocktest::writeSavedTest(platform::archiveFolder("B") + mocktest::archiveFileName(when), "B",
+                             points, "en", testSlots);
+  }
+  {
+    platform::UserIni ini(dialogs);
+    stats::StatisticsFile statistics(ini, "B");
+    for (int i = 0; i < 23; ++i)
+      statistics.increment("nauka", "poprawne");
+    for (int i = 0; i < 9; ++i)
+      statistics.increment("nauka", "niepoprawne");
+    for (int i = 0; i < 4; ++i)
+      statistics.increment("egzamin", "zdane");
+    for (int i = 0; i < 6; ++i)
+      statistics.increment("egzamin", "niezdane");
+  }
+
   TForm1 form(services);
   form.FormCreate();
   form.resize(1366, 768);
   form.show();
   settle();
   save(form.Form2, out + "/splash.png");
+  form.AdvSmoothButton25->click();
 
   for (const QString& language : languages) {
     if (language == "pl")
@@ -119,6 +150,14 @@ int main(int argc, char* argv[]) {
     form.selectSlot(3);
     settle(400);
     save(&form, out + "/test-review-" + language + ".png");
+    form.menudockItemClick(4);
+    form.AdvSmoothListBox1->setSelectedIndex(2);
+    form.AdvSmoothListBox1ItemClick(2);
+    settle(300);
+    save(&form, out + "/archive-" + language + ".png");
+    form.AdvSmoothButton90Click();
+    settle(300);
+    save(&form, out + "/statistics-" + language + ".png");
     form.menudockItemClick(0);
 
     form.helpform->show();
