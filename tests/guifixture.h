@@ -12,6 +12,7 @@
 #include "platform/dialogs.h"
 #include "platform/random.h"
 #include "platform/userfolder.h"
+#include "reports/engine/report.h"
 #include "testsupport.h"
 
 namespace testsupport {
@@ -24,14 +25,23 @@ struct StartedForm {
   platform::FixedClock clock{QDateTime(QDate(2026, 12, 11), QTime(10, 30, 0))};
   platform::Random random{7};
   std::unique_ptr<TForm1> form;
+  // Reports shown instead of the modal preview; the test looks at the last one.
+  std::function<void(reports::engine::Report&)> onPreview;
+  int previews = 0;
 
-  explicit StartedForm(const QString& savedTestFile = QString()) {
+  explicit StartedForm(const QString& savedTestFile = QString(), bool versionCheck = false) {
     app::Services services;
     services.dialogs = &dialogs;
     services.clock = &clock;
     services.random = &random;
     services.savedTestFile = savedTestFile;
     services.splashMilliseconds = 0;
+    services.versionCheck = versionCheck;
+    services.preview = [this](reports::engine::Report& report) {
+      ++previews;
+      if (onPreview)
+        onPreview(report);
+    };
     form = std::make_unique<TForm1>(services);
     form->FormCreate();
   }

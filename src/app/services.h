@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+
+namespace reports::engine {
+class Report;
+}
 
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -16,6 +21,12 @@ struct Services {
   platform::Random* random = nullptr;
   QString savedTestFile;  // from the command line, absolute, may be empty
   int splashMilliseconds = 1000;
+  // The version check at the end of start-up; tests that do not need it leave the
+  // web views unstarted.
+  bool versionCheck = true;
+  // Shows a prepared report; empty means the modal preview window. Tests look at the
+  // report instead of waiting on a window.
+  std::function<void(reports::engine::Report&)> preview;
 };
 
 }  // namespace app

@@ -38,11 +38,11 @@ QString textStyle(const PreparedItem& item) {
   const TextStyle& style = item.style;
   QString family = style.family;
   family.remove(QLatin1Char('\'')).remove(QLatin1Char('"'));
-  QString css = QStringLiteral("font:%1%2%3pt '%4',sans-serif;color:%5")
-                    .arg(style.italic ? QStringLiteral("italic ") : QString(),
-                         style.bold ? QStringLiteral("bold ") : QString(),
-                         QString::number(item.fontPt, 'f', 2), family.toHtmlEscaped(),
-                         cssColor(style.color));
+  QString css =
+      QStringLiteral("font:%1%2%3pt '%4',sans-serif;color:%5")
+          .arg(style.italic ? QStringLiteral("italic ") : QString(),
+               style.bold ? QStringLiteral("bold ") : QString(),
+               QString::number(item.fontPt, 'f', 2), family.toHtmlEscaped(), cssColor(style.color));
   if (style.horizontal & Qt::AlignHCenter)
     css += QStringLiteral(";text-align:center");
   else if (style.horizontal & Qt::AlignRight)
@@ -62,11 +62,10 @@ QString lineElement(const PreparedItem& item) {
   const double width = qMax(item.strokeMm, 0.05);
   const QString color = cssColor(item.stroke);
   if (line.dy() == 0 || line.dx() == 0) {
-    const QRectF rect = line.dy() == 0
-                            ? QRectF(qMin(line.x1(), line.x2()), line.y1() - width / 2,
-                                     qAbs(line.dx()), width)
-                            : QRectF(line.x1() - width / 2, qMin(line.y1(), line.y2()), width,
-                                     qAbs(line.dy()));
+    const QRectF rect =
+        line.dy() == 0
+            ? QRectF(qMin(line.x1(), line.x2()), line.y1() - width / 2, qAbs(line.dx()), width)
+            : QRectF(line.x1() - width / 2, qMin(line.y1(), line.y2()), width, qAbs(line.dy()));
     return QStringLiteral("<div style=\"%1;background:%2\"></div>\n").arg(box(rect), color);
   }
   const QRectF bounds = QRectF(line.p1(), line.p2()).normalized();
@@ -153,7 +152,8 @@ bool writeHtml(const QString& title, const QVector<PreparedPage>& pages,
           if (item.fill.isValid())
             css += QStringLiteral(";background:") + cssColor(item.fill);
           if (item.strokeMm > 0)
-            css += QStringLiteral(";border:%1 solid %2").arg(mm(item.strokeMm), cssColor(item.stroke));
+            css +=
+                QStringLiteral(";border:%1 solid %2").arg(mm(item.strokeMm), cssColor(item.stroke));
           html += QStringLiteral("<div style=\"%1\"></div>\n").arg(css);
           break;
         }
@@ -177,12 +177,13 @@ bool writeHtml(const QString& title, const QVector<PreparedPage>& pages,
           const QRectF rect = fittedPictureRect(item.rectMm, picture.image.size());
           QString css = box(rect);
           if (item.strokeMm > 0)
-            css += QStringLiteral(";border:%1 solid %2").arg(mm(item.strokeMm), cssColor(item.stroke));
+            css +=
+                QStringLiteral(";border:%1 solid %2").arg(mm(item.strokeMm), cssColor(item.stroke));
           const QString source = QString::fromLatin1(QUrl::toPercentEncoding(folderName)) +
                                  QLatin1Char('/') +
                                  QString::fromLatin1(QUrl::toPercentEncoding(name));
-          const QString alt = picture.name.isEmpty() ? QFileInfo(picture.file).completeBaseName()
-                                                     : picture.name;
+          const QString alt =
+              picture.name.isEmpty() ? QFileInfo(picture.file).completeBaseName() : picture.name;
           html += QStringLiteral("<img src=\"%1\" alt=\"%2\" style=\"%3\">\n")
                       .arg(source.toHtmlEscaped(), alt.toHtmlEscaped(), css);
           break;

@@ -50,26 +50,26 @@ double fittingFontSize(const TextStyle& style, const QRectF& rectMm, const QStri
 
 QByteArray xmpMetadata(const QString& title, const QString& author, const QString& subject) {
   const QString created = QDateTime::currentDateTime().toString(Qt::ISODate);
-  const QString xmp = QStringLiteral(
-                          "<?xpacket begin=\"\uFEFF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
-                          "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
-                          " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
-                          "  <rdf:Description rdf:about=\"\"\n"
-                          "    xmlns:dc=\"http://purl.org/dc/elements/1.1/\"\n"
-                          "    xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n"
-                          "   <dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li>"
-                          "</rdf:Alt></dc:title>\n"
-                          "   <dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
-                          "   <dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">%3</rdf:li>"
-                          "</rdf:Alt></dc:description>\n"
-                          "   <xmp:CreatorTool>%2</xmp:CreatorTool>\n"
-                          "   <xmp:CreateDate>%4</xmp:CreateDate>\n"
-                          "  </rdf:Description>\n"
-                          " </rdf:RDF>\n"
-                          "</x:xmpmeta>\n"
-                          "<?xpacket end=\"w\"?>")
-                          .arg(title.toHtmlEscaped(), author.toHtmlEscaped(),
-                               subject.toHtmlEscaped(), created);
+  const QString xmp =
+      QStringLiteral(
+          "<?xpacket begin=\"\uFEFF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+          "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+          " <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+          "  <rdf:Description rdf:about=\"\"\n"
+          "    xmlns:dc=\"http://purl.org/dc/elements/1.1/\"\n"
+          "    xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\">\n"
+          "   <dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li>"
+          "</rdf:Alt></dc:title>\n"
+          "   <dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
+          "   <dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">%3</rdf:li>"
+          "</rdf:Alt></dc:description>\n"
+          "   <xmp:CreatorTool>%2</xmp:CreatorTool>\n"
+          "   <xmp:CreateDate>%4</xmp:CreateDate>\n"
+          "  </rdf:Description>\n"
+          " </rdf:RDF>\n"
+          "</x:xmpmeta>\n"
+          "<?xpacket end=\"w\"?>")
+          .arg(title.toHtmlEscaped(), author.toHtmlEscaped(), subject.toHtmlEscaped(), created);
   return xmp.toUtf8();
 }
 
@@ -212,10 +212,11 @@ Report::~Report() = default;
 
 bool Report::loadTemplate(const QString& path, QString* error) {
   ReportTemplate layout;
-  if (!loadReportTemplate(path, &layout, error))
-    return false;
+  // A template that fails to load leaves no template behind, so a failed load can never
+  // end in a preview of the previous report.
+  const bool loaded = loadReportTemplate(path, &layout, error);
   d->layout = layout;
-  d->loaded = true;
+  d->loaded = loaded;
   d->values.clear();
   d->expressionErrors.clear();
   d->pictures.clear();
@@ -237,7 +238,7 @@ bool Report::loadTemplate(const QString& path, QString* error) {
       }
     }
   }
-  return true;
+  return loaded;
 }
 
 bool Report::hasTemplate() const {
@@ -300,8 +301,7 @@ bool Report::prepare(QString* error) {
                    .arg(d->expressionErrors.firstKey(), d->expressionErrors.first());
     return false;
   }
-  const QDateTime now =
-      d->reportTime.isValid() ? d->reportTime : QDateTime::currentDateTime();
+  const QDateTime now = d->reportTime.isValid() ? d->reportTime : QDateTime::currentDateTime();
   const QLocale locale;
   const QString date = locale.toString(now.date(), QLocale::ShortFormat);
   const QString time = locale.toString(now.time(), QLocale::ShortFormat);
@@ -318,6 +318,17 @@ int Report::pageCount() const {
 
 QSizeF Report::pageSizeMm(int page) const {
   return page >= 0 && page < d->pages.size() ? d->pages.at(page).sizeMm : QSizeF();
+}
+
+QStringList Report::pageTexts(int page) const {
+  QStringList texts;
+  if (page < 0 || page >= d->pages.size())
+    return texts;
+  for (const PreparedItem& item : d->pages.at(page).items) {
+    if (item.kind == PreparedItem::Kind::Text || item.kind == PreparedItem::Kind::Link)
+      texts.append(item.text);
+  }
+  return texts;
 }
 
 void Report::paintPage(QPainter& painter, int page, const QRectF& target) const {

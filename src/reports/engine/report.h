@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -26,7 +27,8 @@ class Report {
   Report& operator=(const Report&) = delete;
 
   // Loads a template file. The variables, pictures and prepared pages of an earlier
-  // template are forgotten; the default export names and the report time are kept.
+  // template are forgotten, also when loading fails (hasTemplate() is then false); the
+  // default export names and the report time are kept.
   bool loadTemplate(const QString& path, QString* error = nullptr);
   bool hasTemplate() const;
   // The document title the template gives (used for the PDF title and the HTML title).
@@ -53,6 +55,9 @@ class Report {
   bool prepare(QString* error = nullptr);
   int pageCount() const;
   QSizeF pageSizeMm(int page) const;
+  // The texts of a prepared page in drawing order, placeholders filled in; for reading a
+  // page out (screen readers, tests) without rendering it.
+  QStringList pageTexts(int page) const;
 
   // Paints a prepared page (0-based) into `target`, in the painter's coordinates, keeping the
   // page's proportions. The preview, printing and every export paint through this.

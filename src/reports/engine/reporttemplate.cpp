@@ -418,9 +418,9 @@ bool TemplateReader::readPage(TemplatePage* page) {
 
 bool TemplateReader::read(ReportTemplate* result, QString* error) {
   styles_.insert(QStringLiteral("default"), TextStyle());
-  bool ok = xml_.readNextStartElement();
-  if (ok && xml_.name() != QLatin1String("report"))
-    ok = fail(QStringLiteral("the file is not a report template"));
+  bool ok = xml_.readNextStartElement() && xml_.name() == QLatin1String("report");
+  if (!ok && !xml_.hasError())
+    fail(QStringLiteral("the file is not a report template"));
   if (ok && xml_.attributes().value(QLatin1String("version")) != QLatin1String("1"))
     ok = fail(QStringLiteral("the template is not of version 1"));
   if (ok)
@@ -444,12 +444,12 @@ bool TemplateReader::read(ReportTemplate* result, QString* error) {
       ok = fail(QStringLiteral("a report holds <style> and <page>, not <%1>").arg(xml_.name()));
     }
   }
-  if (ok && xml_.hasError())
+  if (xml_.hasError())
     ok = fail(xml_.errorString());
   if (ok && result->pages.isEmpty())
     ok = fail(QStringLiteral("the template has no page"));
   if (!ok && error)
-    *error = error_.isEmpty() ? xml_.errorString() : error_;
+    *error = error_;
   return ok;
 }
 
