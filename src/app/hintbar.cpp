@@ -24,7 +24,8 @@ void TForm1::buildHintBar() {
   hintAnimation_->setDuration(kSlideMilliseconds);
   connect(hintAnimation_, &QPropertyAnimation::finished, this, [this] {
     // A slide out ends with the bar hidden; a slide in leaves it where it belongs.
-    if (hintAnimation_->endValue().toRect().height() == 0)
+    const QRect end = hintAnimation_->endValue().toRect();
+    if (end.height() == 0 || end.width() == 0)
       hintbutton->hide();
   });
 
@@ -68,6 +69,16 @@ void TForm1::ShowHintBar(const QString& text) {
   slideHintBar(true);
   Timer15->start();
   state_.lastMessage = text;
+}
+
+void TForm1::slideHintBarLeft() {
+  if (hintbutton->isHidden())
+    return;
+  hintAnimation_->stop();
+  const QRect from = hintbutton->geometry();
+  hintAnimation_->setStartValue(from);
+  hintAnimation_->setEndValue(QRect(from.x(), from.y(), 0, from.height()));
+  hintAnimation_->start();
 }
 
 void TForm1::Timer15Timer() {

@@ -16,6 +16,8 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX") && geteuid() == 0) {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   }
+  // The embedded web views share their rendering context with the windows.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Roadquiz 2015"));
   QApplication::setApplicationVersion(QStringLiteral(RQ_VERSION));

@@ -34,6 +34,9 @@ TForm1::TForm1(const app::Services& services, QWidget* parent)
   buildLearningPage();
   buildArchivePage();
   buildStatisticsPage();
+  buildReferencePages();
+  buildUpdatePage();
+  buildReportPage();
   const auto language = [this] { return state_.currentLanguage; };
   Form2 = new TForm2(programFolder(), this);
   aboutform = new Taboutform(programFolder(), this);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QStackedWidget>
+#include <QUrl>
 #include <QWidget>
 
 #include <array>
@@ -12,7 +13,9 @@
 #include "mocktest/testlogic.h"
 #include "platform/userini.h"
 
+class QCheckBox;
 class QComboBox;
+class QPushButton;
 class QGroupBox;
 class QKeyEvent;
 class QLineEdit;
@@ -35,6 +38,11 @@ class VerticalDock;
 }  // namespace controls
 
 class QChartView;
+class QWebEngineView;
+
+namespace reports::engine {
+class Report;
+}
 class QPieSeries;
 
 class TForm2;
@@ -254,6 +262,39 @@ class TForm1 : public QWidget {
   controls::RoundButton* AdvSmoothButton94 = nullptr;  // save a copy
   QTimer* Timer17 = nullptr;                           // the refresh after a delete
 
+  // Report options.
+  QLabel* Label5 = nullptr;
+  QLineEdit* nazwiskoedit = nullptr;
+  QPushButton* Button2 = nullptr;
+  QCheckBox* nazwiskocheckbox = nullptr;
+  QLabel* Label6 = nullptr;
+  QLineEdit* dodatkowytekstedit = nullptr;
+  QPushButton* Button3 = nullptr;
+  QCheckBox* dodatkowytekstcheckbox = nullptr;
+  QLabel* Label10 = nullptr;
+  controls::RoundButton* showreportbutton = nullptr;
+
+  // Reference pages; the web views are made when first needed.
+  controls::RoundButton* highwaycodebtn = nullptr;
+  controls::RoundButton* AdvSmoothButton88 = nullptr;        // road signs
+  std::array<controls::RoundButton*, 10> roadSignButtons{};  // AdvSmoothButton1 .. 10
+  QLabel* Label11 = nullptr;              // attribution of the road-sign material
+  QWebEngineView* WebBrowser1 = nullptr;  // a road-sign page
+  controls::RoundButton* backbrowser1 = nullptr;
+  QWebEngineView* WebBrowser3 = nullptr;               // the highway code
+  controls::RoundButton* AdvSmoothButton11 = nullptr;  // back in the highway code
+  QWebEngineView* helpWebBrowser = nullptr;
+
+  // Updates and add-ons.
+  QWebEngineView* WebBrowser4 = nullptr;  // hidden version check
+  QWidget* UpdatePanel = nullptr;
+  QLabel* Image18 = nullptr;
+  QLabel* Label16 = nullptr;
+  QWidget* Panel11 = nullptr;
+  QWebEngineView* UpdatesListWebBrowser = nullptr;
+  QWidget* Panel10 = nullptr;
+  controls::RoundButton* pobierzbtn = nullptr;
+
   // Auxiliary windows.
   TForm2* Form2 = nullptr;
   Taboutform* aboutform = nullptr;
@@ -346,6 +387,24 @@ class TForm1 : public QWidget {
   void AdvSmoothListBox1ItemDeleteClicked(int index);
   void Timer17Timer();
 
+  // Reports.
+  void AdvSmoothButton76Click();  // the options page
+  void Button2Click();
+  void Button3Click();
+  void showreportbuttonClick();
+
+  // Reference pages.
+  void AdvSmoothButton38Click();      // highway code
+  void showRoadSignPage(int button);  // 1, 2, 4, 5 or 9
+  void backbrowser1Click();
+  void AdvSmoothButton11Click();
+  void troublesbtnClick();
+  // Updates.
+  void updatebuttonClick();
+  void WebBrowser4DocumentComplete();
+  void UpdatesListWebBrowserDocumentComplete();
+  void pobierzbtnClick();
+
   // Hint bar: one short message at a time, hidden again after five seconds.
   void ShowHintBar(const QString& text);
   void toastagainbuttonClick();
@@ -376,9 +435,19 @@ class TForm1 : public QWidget {
   void writeArchiveEntry();
   void buildStatisticsPage();
   void buildArchivePage();
+  void buildReferencePages();
+  void buildReportPage();
+  void runPreview(reports::engine::Report& report);
+  void slideHintBarLeft();
+  void buildUpdatePage();
+  QWebEngineView* webView(QWebEngineView*& view, QWidget* tab, const char* name);
+  void buildModuleStrings();
+  void requestUpdateList();
+  void collapseUpdateList(bool collapsed);
   void rebuildArchiveList();
   void hideArchiveDetails();
   bool chartEventFilter(QObject* watched, QEvent* event);
+  bool updateEventFilter(QObject* watched, QEvent* event);
   void setQuestionNumber(int number);  // numer, numeredit and the current number
   QStringList revisionEntries() const;
   void showStartPage();
@@ -408,7 +477,6 @@ class TForm1 : public QWidget {
   void clearTestAnswerButtons();                     // mock test: answers of the test page
   void refreshStars(const QString& code);            // statistics: recent-result stars
   void exportLearningQuestion();                     // reports: the question on screen
-  void openReportOptions();                          // reports: the Report button
 
   app::Services services_;
   app::GlobalState state_;
@@ -421,6 +489,11 @@ class TForm1 : public QWidget {
   mocktest::TestClock testClock_;
   // Archive: the names of the listed tests, in the order of the list.
   QStringList archiveNames_;
+  // Updates: the strings of the last build, the download and the refused-list retries.
+  QString updateQuery_;
+  QString moduleSignature_;
+  QUrl downloadAddress_;
+  int listRetries_ = 0;
   // Learning: the question on screen.
   QString correctLetters_;
   QString shownPicturePath_;

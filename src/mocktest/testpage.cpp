@@ -164,7 +164,7 @@ void TForm1::buildTestPage() {
   }
   AdvSmoothButton76->setEnabled(false);
   AdvSmoothButton23->setEnabled(false);
-  connect(AdvSmoothButton76, &QAbstractButton::clicked, this, &TForm1::openReportOptions);
+  connect(AdvSmoothButton76, &QAbstractButton::clicked, this, &TForm1::AdvSmoothButton76Click);
   connect(AdvSmoothButton23, &QAbstractButton::clicked, this, &TForm1::AdvSmoothButton23Click);
   connect(AdvSmoothButton83, &QAbstractButton::clicked, this, &TForm1::AdvSmoothButton83Click);
   raportpanel->hide();

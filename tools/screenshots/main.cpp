@@ -11,6 +11,8 @@
 #include "controls/smoothlistbox.h"
 #include "mocktest/testlogic.h"
 #include "platform/userini.h"
+#include "reports/engine/previewdialog.h"
+#include "reports/engine/report.h"
 #include "stats/statsfile.h"
 
 #include "app/auxwindows.h"
@@ -65,6 +67,20 @@ int main(int argc, char* argv[]) {
   services.clock = &clock;
   services.random = &random;
   services.splashMilliseconds = 0;
+  services.versionCheck = false;
+  // Reports are exported and their preview pictured instead of waiting on the window.
+  int reportNumber = 0;
+  services.preview = [&](reports::engine::Report& report) {
+    const QString base = out + QStringLiteral("/report%1").arg(++reportNumber);
+    report.exportPdf(base + ".pdf");
+    report.exportHtml(base + ".html");
+    report.exportJpeg(base + ".jpg");
+    reports::engine::PreviewDialog preview(report);
+    preview.resize(900, 700);
+    preview.show();
+    settle(500);
+    save(&preview, base + "-preview.png");
+  };
 
   // A few weeks of stored tests, so the archive has something to show.
   for (int day = 0; day < 14; ++day) {
@@ -150,6 +166,14 @@ int main(int argc, char* argv[]) {
     form.selectSlot(3);
     settle(400);
     save(&form, out + "/test-review-" + language + ".png");
+    form.AdvSmoothButton76Click();
+    form.nazwiskoedit->setText(QStringLiteral("Anna Kowalska"));
+    form.dodatkowytekstedit->setText(QStringLiteral("Mock test before the real one"));
+    settle(200);
+    save(&form, out + "/report-options-" + language + ".png");
+    form.showreportbuttonClick();
+    form.menudockItemClick(1);
+    form.AdvSmoothRotaryMenu1ItemClick(1);
     form.menudockItemClick(4);
     form.AdvSmoothListBox1->setSelectedIndex(2);
     form.AdvSmoothListBox1ItemClick(2);
