@@ -259,6 +259,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return true;
   if (updateEventFilter(watched, event))
     return true;
+  if (referenceEventFilter(watched, event))
+    return true;
   if (event->type() == QEvent::KeyRelease && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this) {
     // A release is delivered to each parent in turn when unused; act on the first.

@@ -448,6 +448,7 @@ class TForm1 : public QWidget {
   void hideArchiveDetails();
   bool chartEventFilter(QObject* watched, QEvent* event);
   bool updateEventFilter(QObject* watched, QEvent* event);
+  bool referenceEventFilter(QObject* watched, QEvent* event);
   void setQuestionNumber(int number);  // numer, numeredit and the current number
   QStringList revisionEntries() const;
   void showStartPage();

@@ -1,6 +1,7 @@
 // The reference pages: the hub, the road-sign menu and pages, the highway code and the
 // troubleshooting page, each in a web view made when it is first needed.
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -59,7 +60,7 @@ controls::RoundButton* backButton(QWidget* tab, const char* name) {
   button->setHint(QStringLiteral("Back"));
   button->setAccessibleName(QStringLiteral("Back"));
   button->setColor(kSkyBlue);
-  button->setGeometry(tab->width() - 60, 6, 48, 34);
+  button->resize(48, 34);
   return button;
 }
 
@@ -131,6 +132,22 @@ void TForm1::buildReferencePages() {
   AdvSmoothButton11 = backButton(TabSheet3, "AdvSmoothButton11");
   connect(AdvSmoothButton11, &QAbstractButton::clicked, this, &TForm1::AdvSmoothButton11Click);
   connect(troublesbtn, &QAbstractButton::clicked, this, &TForm1::troublesbtnClick);
+  // The back buttons keep to the top right corner of their page.
+  TabSheet8->installEventFilter(this);
+  TabSheet3->installEventFilter(this);
+}
+
+bool TForm1::referenceEventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Resize)
+    return false;
+  controls::RoundButton* button = watched == TabSheet8   ? backbrowser1
+                                  : watched == TabSheet3 ? AdvSmoothButton11
+                                                         : nullptr;
+  if (button) {
+    button->move(static_cast<QWidget*>(watched)->width() - button->width() - 14, 8);
+    button->raise();
+  }
+  return false;
 }
 
 void TForm1::AdvSmoothButton38Click() {

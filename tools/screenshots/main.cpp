@@ -193,6 +193,28 @@ int main(int argc, char* argv[]) {
     save(form.arrowform, out + "/shortcuts-" + language + ".png");
     form.arrowform->close();
   }
+  // Reference pages and the update page, in web views.
+  const auto webShot = [&](const QString& name) {
+    for (int i = 0; i < 30; ++i)
+      settle(200);
+    save(&form, out + "/" + name + ".png");
+  };
+  form.englishbtnClick();
+  form.highwaysignsbtnClick();
+  settle(300);
+  save(&form, out + "/reference-hub.png");
+  form.AdvSmoothButton88->click();
+  settle(300);
+  save(&form, out + "/roadsigns-menu.png");
+  form.roadSignButtons[0]->click();
+  webShot("roadsigns-warning");
+  form.backbrowser1Click();
+  form.highwaycodebtn->click();
+  webShot("highwaycode");
+  form.state().updatesAvailable = true;
+  form.updatebuttonClick();
+  webShot("updates");
+
   form.aboutform->show();
   settle();
   save(form.aboutform, out + "/about.png");
