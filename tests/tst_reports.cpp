@@ -54,6 +54,7 @@ class TestReports : public QObject {
   void slotWithoutPictureKeepsTheReport();
   void questionExport();
   void questionExportNeedsTheCheckButton();
+  void missingTemplates();
 
  private:
   std::unique_ptr<testsupport::TempUserFolder> user_;
@@ -197,8 +198,11 @@ void TestReports::reportOfAFinishedTest() {
   form.nazwiskocheckbox->setChecked(true);
   int pages = 0;
   QString name, points, pdf;
+  QSizeF firstPage, otherPage;
   started.onPreview = [&](reports::engine::Report& report) {
     pages = report.pageCount();
+    firstPage = report.pageSizeMm(0);
+    otherPage = report.pageSizeMm(25);
     name = report.variableValue("Param.nazwisko");
     points = report.variableValue("Param.punktow");
     pdf = report.defaultExportFileName(ExportFormat::Pdf);
@@ -206,6 +210,8 @@ void TestReports::reportOfAFinishedTest() {
   form.showreportbutton->click();
   QCOMPARE(started.previews, 1);
   QCOMPARE(pages, 26);
+  QCOMPARE(firstPage, QSizeF(215.9, 279.4));  // letter
+  QCOMPARE(otherPage, QSizeF(210.0, 297.0));  // A4
   QCOMPARE(name, QStringLiteral("OBrien.-.Smith"));
   QCOMPARE(points, QString::number(form.state().testPoints));
   QVERIFY2(pdf.startsWith("Report-OBrien.-.Smith-") && pdf.endsWith(".pdf"), qPrintable(pdf));
@@ -257,6 +263,27 @@ void TestReports::questionExportNeedsTheCheckButton() {
   form.AdvSmoothRotaryMenu1ItemClick(1);
   QCOMPARE(started.previews, 0);
   QCOMPARE(form.state().lastMessage, before);
+}
+
+void TestReports::missingTemplates() {
+  // A program folder without the two templates: no report, no message, the hints all
+  // the same.
+  testsupport::TempFolder program;
+  testsupport::makeSmallProgramFolder(program);
+  QVERIFY(QDir::setCurrent(program.path()));
+  StartedForm started;
+  TForm1& form = *started.form;
+  form.AdvSmoothButton25->click();
+  form.AdvSmoothRotaryMenu1ItemClick(1);
+  QCOMPARE(form.state().lastMessage, slot(128));
+  form.nowytestClick();
+  form.koniecClick();
+  form.AdvSmoothButton76Click();
+  form.showreportbutton->click();
+  QCOMPARE(form.state().lastMessage, slot(153));
+  QCOMPARE(started.previews, 0);
+  QCOMPARE(started.dialogs.count(platform::ScriptedDialogs::Kind::Error), 0);
+  QVERIFY(testsupport::enterBuiltProgramFolder());
 }
 
 QTEST_MAIN(TestReports)

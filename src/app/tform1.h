@@ -9,6 +9,7 @@
 
 #include "app/globalstate.h"
 #include "app/services.h"
+#include "archive/archivelogic.h"
 #include "i18n/textcatalogue.h"
 #include "mocktest/testlogic.h"
 #include "platform/userini.h"
@@ -490,6 +491,7 @@ class TForm1 : public QWidget {
   mocktest::TestClock testClock_;
   // Archive: the names of the listed tests, in the order of the list.
   QStringList archiveNames_;
+  archive::StoredTestCache storedTests_;
   // Updates: the strings of the last build, the download and the refused-list retries.
   QString updateQuery_;
   QString moduleSignature_;

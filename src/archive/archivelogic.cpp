@@ -1,9 +1,10 @@
 #include "archive/archivelogic.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
-
-#include "platform/inifile.h"
 
 namespace archive {
 
@@ -51,19 +52,53 @@ QString readableName(const QString& name, const QString& dateTimeSeparator) {
 }
 
 StoredTest readStoredTest(const QString& path) {
+  // The points are the one value the list needs; the file is read like any profile
+  // file, but without building the whole of it.
   StoredTest test;
-  platform::IniFile ini;
-  if (!ini.load(path) || !ini.contains(QStringLiteral("plik"), QStringLiteral("punktow"))) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
     return test;
+  bool inSection = false;
+  QString pointsText;
+  bool found = false;
+  while (!file.atEnd()) {
+    const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    if (line.startsWith(QLatin1Char('['))) {
+      inSection = line.compare(QStringLiteral("[plik]"), Qt::CaseInsensitive) == 0;
+      continue;
+    }
+    const int equals = line.indexOf(QLatin1Char('='));
+    if (!inSection || equals < 0)
+      continue;
+    if (line.left(equals).trimmed().compare(QStringLiteral("punktow"), Qt::CaseInsensitive) == 0) {
+      pointsText = line.mid(equals + 1).trimmed();
+      found = true;
+      break;
+    }
   }
+  if (!found)
+    return test;
   bool ok = false;
-  test.points = ini.value(QStringLiteral("plik"), QStringLiteral("punktow")).toInt(&ok, 10);
+  test.points = pointsText.toInt(&ok, 10);
   if (!ok)
     return StoredTest{};
   test.readable = true;
   test.percent = qRound(test.points * 100.0 / 50.0);
   test.passed = test.points >= 43;
   return test;
+}
+
+StoredTest StoredTestCache::get(const QString& path) {
+  const QFileInfo info(path);
+  const qint64 size = info.size();
+  const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+  auto found = entries_.find(path);
+  if (found != entries_.end() && found->size == size && found->modified == modified) {
+    return found->test;
+  }
+  Entry entry{size, modified, readStoredTest(path)};
+  entries_.insert(path, entry);
+  return entry.test;
 }
 
 QString percentText(int percent) {

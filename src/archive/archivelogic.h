@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,22 @@ struct StoredTest {
   bool passed = false;
 };
 StoredTest readStoredTest(const QString& path);
+
+// Remembers what was read of each file while it stays unchanged, so that the list can
+// be rebuilt often (every language switch, every order) without reading the whole
+// archive again.
+class StoredTestCache {
+ public:
+  StoredTest get(const QString& path);
+
+ private:
+  struct Entry {
+    qint64 size = -1;
+    qint64 modified = 0;
+    StoredTest test;
+  };
+  QHash<QString, Entry> entries_;
+};
 
 // "86%".
 QString percentText(int percent);

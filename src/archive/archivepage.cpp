@@ -173,7 +173,7 @@ void TForm1::sortujbtnClick() {
   const QStringList names = archive::listArchive(platform::archiveFolder(state_.currentCategory));
   archiveNames_ = archive::filterNames(names, rokcombo->currentText(), miesiaccombo->currentText(),
                                        dziencombo->currentText());
-  rebuildArchiveList();
+  // Listing, then newest first: one rebuild shows what two in a row would.
   AdvSmoothButton91Click();
 }
 
@@ -195,7 +195,7 @@ void TForm1::rebuildArchiveList() {
   QVector<controls::SmoothListItem> items;
   items.reserve(archiveNames_.size());
   for (const QString& name : archiveNames_) {
-    const archive::StoredTest stored = archive::readStoredTest(folder + name);
+    const archive::StoredTest stored = storedTests_.get(folder + name);
     controls::SmoothListItem item;
     item.caption = texts_.s(115) + QLatin1Char(' ') + archive::readableName(name, texts_.s(116));
     item.hint = folder + name;
@@ -229,7 +229,7 @@ void TForm1::AdvSmoothListBox1ItemClick(int index) {
     return;
   const QString name = archiveNames_.at(index);
   const archive::StoredTest stored =
-      archive::readStoredTest(platform::archiveFolder(state_.currentCategory) + name);
+      storedTests_.get(platform::archiveFolder(state_.currentCategory) + name);
   Label18->setText(texts_.s(115) + QLatin1Char(' ') + archive::readableName(name, texts_.s(116)));
   const QString note = stored.readable ? (stored.passed ? texts_.s(113) : texts_.s(114))
                                        : archive::unreadableNote(state_.currentLanguage);
