@@ -219,7 +219,7 @@ void TForm1::FormCreate() {
   state_.mayAdd = true;
   state_.collecting = true;
   state_.testRunning = false;
-  // 21: the learning button of the left panel is highlighted with the navigation.
+  AdvSmoothButton31->setColor(QColor(0xFF, 0xFF, 0x80));  // 21
   startVersionCheck();  // 22
 }
 
