@@ -110,3 +110,21 @@ inline void makeSmallProgramFolder(const TempFolder& folder) {
 }
 
 }  // namespace testsupport
+
+namespace testsupport {
+
+// A program folder with the small banks made the working directory, and a temporary
+// per-user folder with its archive folders and lists; both go away with the fixture.
+struct SmallInstallation {
+  TempFolder program;
+  TempUserFolder user;
+
+  SmallInstallation() {
+    makeSmallProgramFolder(program);
+    QDir::setCurrent(program.path());
+    platform::ensureUserFolder();
+  }
+  ~SmallInstallation() { QDir::setCurrent(QDir::tempPath()); }
+};
+
+}  // namespace testsupport

@@ -72,22 +72,15 @@ class TestArchive : public QObject {
   void clearStatistics();
 
  private:
-  std::unique_ptr<testsupport::TempUserFolder> user_;
-  std::unique_ptr<testsupport::TempFolder> program_;
+  std::unique_ptr<testsupport::SmallInstallation> install_;
 };
 
 void TestArchive::init() {
-  program_ = std::make_unique<testsupport::TempFolder>();
-  testsupport::makeSmallProgramFolder(*program_);
-  QVERIFY(QDir::setCurrent(program_->path()));
-  user_ = std::make_unique<testsupport::TempUserFolder>();
-  QVERIFY(platform::ensureUserFolder());
+  install_ = std::make_unique<testsupport::SmallInstallation>();
 }
 
 void TestArchive::cleanup() {
-  user_.reset();
-  QDir::setCurrent(QDir::tempPath());
-  program_.reset();
+  install_.reset();
 }
 
 void TestArchive::filter_data() {
@@ -204,8 +197,8 @@ void TestArchive::entriesAt42And43() {
 
 void TestArchive::unreadableFileListedBesideGoodOnes() {
   store("B", "2015-05-01-h-10--00--00", 44);
-  user_->writeFile("testsarchiveuk/B/2015-05-02-h-10--00--00",
-                   "[plik]\nkategoria=B\npunktow=lots\n");
+  install_->user.writeFile("testsarchiveuk/B/2015-05-02-h-10--00--00",
+                           "[plik]\nkategoria=B\npunktow=lots\n");
   store("B", "2015-05-03-h-10--00--00", 12);
   StartedForm started;
   TForm1& form = *started.form;
@@ -329,10 +322,10 @@ void TestArchive::stars() {
   for (const auto& [name, colour] : pictures) {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(colour);
-    QVERIFY(image.save(program_->filePath(name)));
+    QVERIFY(image.save(install_->program.filePath(name)));
   }
   if (results != "<none>") {
-    user_->writeFile("statsb2015uk.ini", "[stats]\r\nwyniki=" + results.toUtf8() + "\r\n");
+    install_->user.writeFile("statsb2015uk.ini", "[stats]\r\nwyniki=" + results.toUtf8() + "\r\n");
   }
   StartedForm started;
   TForm1& form = *started.form;
@@ -351,7 +344,7 @@ void TestArchive::stars() {
 }
 
 void TestArchive::statisticsPies() {
-  user_->writeFile(
+  install_->user.writeFile(
       "statsb2015uk.ini",
       "[nauka]\r\npoprawne=7\r\nniepoprawne=3\r\n[egzamin]\r\nzdane=2\r\nniezdane=5\r\n");
   StartedForm started;
@@ -389,7 +382,7 @@ void TestArchive::clearStatistics_data() {
 
 void TestArchive::clearStatistics() {
   QFETCH(bool, yes);
-  user_->writeFile(
+  install_->user.writeFile(
       "statsc2015uk.ini",
       "[nauka]\r\npoprawne=7\r\nniepoprawne=3\r\n[egzamin]\r\nzdane=2\r\nniezdane=5\r\n"
       "[stats]\r\nwyniki=10100\r\n[last]\r\npytanie=12\r\n");

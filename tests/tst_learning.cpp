@@ -95,22 +95,15 @@ class TestLearning : public QObject {
   void bankErrorIsShownNotFatal();
 
  private:
-  std::unique_ptr<testsupport::TempUserFolder> user_;
-  std::unique_ptr<testsupport::TempFolder> program_;
+  std::unique_ptr<testsupport::SmallInstallation> install_;
 };
 
 void TestLearning::init() {
-  program_ = std::make_unique<testsupport::TempFolder>();
-  testsupport::makeSmallProgramFolder(*program_);
-  QVERIFY(QDir::setCurrent(program_->path()));
-  user_ = std::make_unique<testsupport::TempUserFolder>();
-  QVERIFY(platform::ensureUserFolder());
+  install_ = std::make_unique<testsupport::SmallInstallation>();
 }
 
 void TestLearning::cleanup() {
-  user_.reset();
-  QDir::setCurrent(QDir::tempPath());
-  program_.reset();
+  install_.reset();
 }
 
 void TestLearning::numberEntryTarget_data() {
@@ -428,7 +421,7 @@ void TestLearning::switchOffStopsCollecting() {
 void TestLearning::revisionRunToItsEnd() {
   StartedForm started;
   TForm1& form = *started.form;
-  user_->writeFile("repeat-b2015uk.txt", "4\r\n7\r\n");
+  install_->user.writeFile("repeat-b2015uk.txt", "4\r\n7\r\n");
   form.AdvSmoothButton25->click();
   go(form, 20);
   started.dialogs.queueAnswer(true);  // OK
@@ -464,7 +457,7 @@ void TestLearning::revisionRunToItsEnd() {
 void TestLearning::stoppingARun() {
   StartedForm started;
   TForm1& form = *started.form;
-  user_->writeFile("repeat-b2015uk.txt", "4\r\n7\r\n");
+  install_->user.writeFile("repeat-b2015uk.txt", "4\r\n7\r\n");
   form.AdvSmoothButton25->click();
   started.dialogs.queueAnswer(true);
   form.AdvSmoothButton77->click();
@@ -515,7 +508,7 @@ void TestLearning::importKeepsQuestionNumbersOnly() {
 void TestLearning::exportWritesTheList() {
   StartedForm started;
   TForm1& form = *started.form;
-  user_->writeFile("repeat-b2015uk.txt", "12\r\n40\r\n");
+  install_->user.writeFile("repeat-b2015uk.txt", "12\r\n40\r\n");
   form.AdvSmoothButton25->click();
   testsupport::TempFolder files;
   started.dialogs.queueAnswer(true);
@@ -532,7 +525,7 @@ void TestLearning::exportWritesTheList() {
 }
 
 void TestLearning::storedListSurvivesDockDetour() {
-  user_->writeFile("repeat-b2015uk.txt", "12\r\n40\r\n");
+  install_->user.writeFile("repeat-b2015uk.txt", "12\r\n40\r\n");
   {
     StartedForm started;
     TForm1& form = *started.form;
@@ -548,7 +541,7 @@ void TestLearning::storedListSurvivesDockDetour() {
 }
 
 void TestLearning::listNeverLoadedIsNeverWritten() {
-  user_->writeFile("repeat-b2015uk.txt", "12\r\n");
+  install_->user.writeFile("repeat-b2015uk.txt", "12\r\n");
   {
     StartedForm started;
     started->closebuttonClick();
@@ -559,7 +552,7 @@ void TestLearning::listNeverLoadedIsNeverWritten() {
 }
 
 void TestLearning::deletedEntriesStayDeleted() {
-  user_->writeFile("repeat-b2015uk.txt", "12\r\n40\r\n");
+  install_->user.writeFile("repeat-b2015uk.txt", "12\r\n40\r\n");
   StartedForm started;
   TForm1& form = *started.form;
   form.AdvSmoothButton25->click();
@@ -575,7 +568,8 @@ void TestLearning::deletedEntriesStayDeleted() {
 }
 
 void TestLearning::nonNumericCounterCountsAsZero() {
-  user_->writeFile("statsb2015uk.ini", "[nauka]\r\npoprawne=lots\r\n[last]\r\npytanie=x\r\n");
+  install_->user.writeFile("statsb2015uk.ini",
+                           "[nauka]\r\npoprawne=lots\r\n[last]\r\npytanie=x\r\n");
   StartedForm started;
   TForm1& form = *started.form;
   form.AdvSmoothButton25->click();
@@ -588,7 +582,7 @@ void TestLearning::nonNumericCounterCountsAsZero() {
 
 void TestLearning::bankErrorIsShownNotFatal() {
   // A bank file cut short: the question cannot be read, the user is told why.
-  program_->write("0w5aeu.dll", "\"header\"\r\n\"Q?\",a,b,c,d,,,n,,A\r\n");
+  install_->program.write("0w5aeu.dll", "\"header\"\r\n\"Q?\",a,b,c,d,,,n,,A\r\n");
   StartedForm started;
   TForm1& form = *started.form;
   form.AdvSmoothButton24->click();

@@ -91,22 +91,15 @@ class TestMockTest : public QObject {
   void bankTooShortNeverStartsTheClock();
 
  private:
-  std::unique_ptr<testsupport::TempUserFolder> user_;
-  std::unique_ptr<testsupport::TempFolder> program_;
+  std::unique_ptr<testsupport::SmallInstallation> install_;
 };
 
 void TestMockTest::init() {
-  program_ = std::make_unique<testsupport::TempFolder>();
-  testsupport::makeSmallProgramFolder(*program_);
-  QVERIFY(QDir::setCurrent(program_->path()));
-  user_ = std::make_unique<testsupport::TempUserFolder>();
-  QVERIFY(platform::ensureUserFolder());
+  install_ = std::make_unique<testsupport::SmallInstallation>();
 }
 
 void TestMockTest::cleanup() {
-  user_.reset();
-  QDir::setCurrent(QDir::tempPath());
-  program_.reset();
+  install_.reset();
 }
 
 void TestMockTest::drawRanges_data() {
@@ -503,8 +496,8 @@ void TestMockTest::archiveEntryForSetClock() {
 void TestMockTest::openFileWithOnlyCategoryAndPoints() {
   StartedForm started;
   TForm1& form = *started.form;
-  user_->writeFile("short.rqt", "[plik]\r\nkategoria=D\r\npunktow=12\r\n");
-  started.dialogs.queueFileName(user_->userFolder() + "short.rqt");
+  install_->user.writeFile("short.rqt", "[plik]\r\nkategoria=D\r\npunktow=12\r\n");
+  started.dialogs.queueFileName(install_->user.userFolder() + "short.rqt");
   form.AdvSmoothButton83->click();  // Open, before any test was drawn
   QCOMPARE(form.state().currentCategory, QStringLiteral("D"));
   for (int k = 0; k < 50; ++k) {
@@ -517,7 +510,7 @@ void TestMockTest::openFileWithOnlyCategoryAndPoints() {
   QVERIFY(!form.state().testRunning);
   QCOMPARE(form.state().currentTestSlot, 1);
   QCOMPARE(form.gridButtons[0]->statusCaption(), QStringLiteral("1"));
-  QCOMPARE(form.state().lastMessage, slot(134) + " " + user_->userFolder() + "short.rqt");
+  QCOMPARE(form.state().lastMessage, slot(134) + " " + install_->user.userFolder() + "short.rqt");
   QTRY_COMPARE(form.memopytanieabctest->toPlainText(), QStringLiteral("Question 1?"));
 }
 
@@ -548,22 +541,22 @@ void TestMockTest::badFileChangesNothing() {
   form.nowytestClick();
   answerRightly(form, 1);
   form.koniecClick();
-  const QString stats = QString::fromUtf8(user_->readFile("statsa2015uk.ini"));
+  const QString stats = QString::fromUtf8(install_->user.readFile("statsa2015uk.ini"));
   const mocktest::TestSlots before = form.testSlots();
   const QStringList bad = {"[plik]\nkategoria=C\npunktow=x\nlang=de\n",
                            "[plik]\nkategoria=C\npunktow=3\nlang=de\npnr4=2000\n",
                            "[plik]\nkategoria=Q\npunktow=3\nlang=de\n"};
   for (const QString& content : bad) {
-    user_->writeFile("bad.rqt", content.toUtf8());
+    install_->user.writeFile("bad.rqt", content.toUtf8());
     const int errors = started.dialogs.count(ScriptedDialogs::Kind::Error);
-    started.dialogs.queueFileName(user_->userFolder() + "bad.rqt");
+    started.dialogs.queueFileName(install_->user.userFolder() + "bad.rqt");
     form.AdvSmoothButton83Click();
     QCOMPARE(started.dialogs.count(ScriptedDialogs::Kind::Error), errors + 1);
     QVERIFY(started.dialogs.last().text.contains("bad.rqt"));
     QCOMPARE(form.state().currentCategory, QStringLiteral("A"));
     QCOMPARE(form.state().currentLanguage, QStringLiteral("en"));
     QCOMPARE(form.state().testPoints, 1);
-    QCOMPARE(QString::fromUtf8(user_->readFile("statsa2015uk.ini")), stats);
+    QCOMPARE(QString::fromUtf8(install_->user.readFile("statsa2015uk.ini")), stats);
     for (int k = 0; k < 50; ++k) {
       QCOMPARE(form.testSlots()[k].questionNumber, before[k].questionNumber);
     }
@@ -571,9 +564,9 @@ void TestMockTest::badFileChangesNothing() {
 }
 
 void TestMockTest::openingFromTheCommandLine() {
-  user_->writeFile("mine.rqt",
-                   "[plik]\r\nkategoria=C\r\npunktow=1\r\nlang=en\r\npnr1=4\r\nodp1=B\r\n");
-  StartedForm started(user_->userFolder() + "mine.rqt");
+  install_->user.writeFile("mine.rqt",
+                           "[plik]\r\nkategoria=C\r\npunktow=1\r\nlang=en\r\npnr1=4\r\nodp1=B\r\n");
+  StartedForm started(install_->user.userFolder() + "mine.rqt");
   TForm1& form = *started.form;
   QCOMPARE(form.state().currentCategory, QStringLiteral("C"));
   QCOMPARE(form.PageControl1->currentWidget(), form.TabSheet5);
@@ -601,7 +594,7 @@ void TestMockTest::saveAppendsExtension() {
 }
 
 void TestMockTest::bankTooShortNeverStartsTheClock() {
-  program_->write("05xceu.dll", "\"header\"\r\n\"Q?\",a,b,c,d,,,n,,A\r\n");
+  install_->program.write("05xceu.dll", "\"header\"\r\n\"Q?\",a,b,c,d,,,n,,A\r\n");
   StartedForm started;
   TForm1& form = *started.form;
   form.AdvSmoothButton26->click();
