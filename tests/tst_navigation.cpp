@@ -1,3 +1,5 @@
+#include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -52,6 +54,7 @@ class TestNavigation : public QObject {
   void testRulesFollowLanguage();
   void toastKeepsItsFirstTimer();
   void shortcutHintInGerman();
+  void everyFocusableControlHasAName();
 
  private:
   std::unique_ptr<testsupport::TempUserFolder> user_;
@@ -276,6 +279,39 @@ void TestNavigation::shortcutHintInGerman() {
   started->showShortcutHint();
   QCOMPARE(started->arrowform->pytanielabel->text(), QStringLiteral("Fragen:"));
   QCOMPARE(started->arrowform->rightlabel->text(), QStringLiteral("Nächstes"));
+}
+
+void TestNavigation::everyFocusableControlHasAName() {
+  // What a keyboard can reach, a screen reader must be able to name, on every page.
+  StartedForm started;
+  TForm1& form = *started.form;
+  form.show();
+  form.AdvSmoothButton25->click();
+  form.nowytestClick();
+  form.koniecClick();
+  QStringList unnamed;
+  for (int page = 0; page < form.PageControl1->count(); ++page) {
+    form.PageControl1->setCurrentIndex(page);
+    for (QWidget* widget : form.findChildren<QWidget*>()) {
+      if (!widget->isVisible() || widget->focusPolicy() == Qt::NoFocus)
+        continue;
+      if (widget->inherits("QWebEngineView") || widget->parentWidget()->inherits("QWebEngineView"))
+        continue;
+      // A scroll area's viewport is named by the scroll area itself.
+      auto* area = qobject_cast<QAbstractScrollArea*>(widget->parentWidget());
+      if (area && area->viewport() == widget)
+        continue;
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+      if (!accessible || accessible->text(QAccessible::Name).trimmed().isEmpty()) {
+        const QString name = (widget->objectName().isEmpty() ? widget->metaObject()->className()
+                                                             : widget->objectName()) +
+                             " in " + widget->parentWidget()->objectName();
+        if (!unnamed.contains(name))
+          unnamed << name;
+      }
+    }
+  }
+  QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
 }
 
 QTEST_MAIN(TestNavigation)

@@ -220,7 +220,7 @@ void TForm1::FormCreate() {
   state_.collecting = true;
   state_.testRunning = false;
   AdvSmoothButton31->setColor(QColor(0xFF, 0xFF, 0x80));  // 21
-  startVersionCheck();  // 22
+  startVersionCheck();                                    // 22
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

@@ -314,7 +314,15 @@ class RoundButtonAccessible : public QAccessibleWidget {
         const QString caption = b->pictureLayout() == RoundButton::PictureLayout::Only
                                     ? QString()
                                     : b->text().trimmed();
-        return caption.isEmpty() ? b->hint().trimmed() : caption;
+        if (!caption.isEmpty())
+          return caption;
+        // A button that shows only a picture is named by what else it says about itself.
+        for (const QString& other : {b->hint().trimmed(), b->statusCaption().trimmed(),
+                                     b->accessibleDescription().trimmed()}) {
+          if (!other.isEmpty())
+            return other;
+        }
+        return QString();
       }
       case QAccessible::Description: {
         QStringList parts;
