@@ -294,6 +294,8 @@ void TestControls::rotaryKeyboard_data() {
   QTest::newRow("enter on the first item") << QList<int>{Qt::Key_Enter} << 0;
   QTest::newRow("right twice") << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Space} << 2;
   QTest::newRow("left wraps to the last item") << QList<int>{Qt::Key_Left, Qt::Key_Return} << 3;
+  QTest::newRow("down and up like right and left")
+      << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Enter} << 1;
   QTest::newRow("right wraps to the first item")
       << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return}
       << 0;

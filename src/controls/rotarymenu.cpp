@@ -373,10 +373,14 @@ void RotaryMenu::leaveEvent(QEvent* event) {
 void RotaryMenu::keyPressEvent(QKeyEvent* event) {
   const int current = std::max(0, current_);
   switch (event->key()) {
+    // Down and Up do the same as Right and Left, for windows that give the horizontal
+    // arrows a meaning of their own.
+    case Qt::Key_Down:
     case Qt::Key_Right:
       window()->setAttribute(Qt::WA_KeyboardFocusChange, true);
       setCurrentIndex(current_ < 0 ? 0 : (current + 1) % kItemCount);
       break;
+    case Qt::Key_Up:
     case Qt::Key_Left:
       window()->setAttribute(Qt::WA_KeyboardFocusChange, true);
       setCurrentIndex(current_ < 0 ? 0 : (current + kItemCount - 1) % kItemCount);

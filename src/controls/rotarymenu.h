@@ -14,8 +14,8 @@ class RotaryMenuAccessible;
 
 // A round dial with four items around its rim. The dial rests turned to its stop angle:
 // item 0 sits at that angle and items 1 to 3 follow clockwise, a quarter turn apart.
-// Clicking an item's segment activates it; Left/Right move the keyboard focus between the
-// items and Enter or Space activate the focused one.
+// Clicking an item's segment activates it; Left/Right (or Up/Down) move the keyboard focus between
+// the items and Enter or Space activate the focused one.
 class RotaryMenu : public QWidget {
   Q_OBJECT
   Q_PROPERTY(double stopAngle READ stopAngle WRITE setStopAngle)
