@@ -132,6 +132,9 @@ void TForm1::buildTestPage() {
     star->setGeometry(3 + i * 25, 2, 22, 22);
     star->setScaledContents(true);
     star->setToolTip(QString::fromUtf8(starHints[i]));
+    // Until a result is known the place shows an empty star.
+    star->setPixmap(QPixmap(programFolder() + QStringLiteral("/data/stars/star_empty.png")));
+    star->setAccessibleName(QStringLiteral("No result"));
     starimages[i] = star;
   }
 
