@@ -1,4 +1,5 @@
 #include "app/auxwindows.h"
+#include "app/uikit.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
@@ -52,8 +53,6 @@ void TForm2::Timer1Timer() {
 
 namespace {
 
-const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
-
 void centreOnScreen(QWidget* window) {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     window->move(screen->availableGeometry().center() - window->rect().center());
@@ -61,12 +60,8 @@ void centreOnScreen(QWidget* window) {
 }
 
 controls::RoundButton* okButton(QWidget* parent, const QRect& geometry) {
-  auto* button = new controls::RoundButton(parent);
-  button->setObjectName(QStringLiteral("AdvSmoothButton1"));
-  button->setText(QStringLiteral("OK"));
-  button->setColor(kSkyBlue);
-  button->setGeometry(geometry);
-  return button;
+  return app::roundButton(parent, QStringLiteral("AdvSmoothButton1"), QStringLiteral("OK"),
+                          geometry);
 }
 
 void fillBackground(QWidget* widget, const QColor& colour) {
@@ -137,7 +132,7 @@ Thelpform::Thelpform(std::function<QString()> currentLanguage, QWidget* parent)
   setObjectName(QStringLiteral("helpform"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(442, 396);
-  fillBackground(this, kSkyBlue);
+  fillBackground(this, app::kSkyBlue);
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -228,7 +223,7 @@ Tarrowform::Tarrowform(const QString& programFolder, std::function<QString()> cu
       currentLanguage_(std::move(currentLanguage)) {
   setObjectName(QStringLiteral("arrowform"));
   setFixedSize(619, 339);
-  fillBackground(this, kSkyBlue);
+  fillBackground(this, app::kSkyBlue);
 
   QFont tahoma(QStringLiteral("Tahoma"));
   tahoma.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});

@@ -12,6 +12,7 @@
 
 #include "app/auxwindows.h"
 #include "app/tform1.h"
+#include "app/uikit.h"
 #include "controls/rotarymenu.h"
 #include "controls/roundbutton.h"
 #include "controls/smoothlistbox.h"
@@ -19,9 +20,6 @@
 #include "reference/links.h"
 
 namespace {
-
-const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
-const QColor kLightYellow(0xFF, 0xFF, 0x80);
 
 enum DockItem { kDockMenu = 0, kDockLearning, kDockTest, kDockReference, kDockArchive };
 
@@ -70,7 +68,7 @@ void TForm1::buildLeftPanel() {
   for (const auto& [member, name] : switches) {
     *member = new controls::RoundButton(leftpanel);
     (*member)->setObjectName(QLatin1String(name));
-    (*member)->setColor(kSkyBlue);
+    (*member)->setColor(app::kSkyBlue);
     (*member)->hide();
   }
   connect(AdvSmoothButton31, &QAbstractButton::clicked, this, &TForm1::AdvSmoothButton31Click);
@@ -96,7 +94,7 @@ void TForm1::buildLeftPanel() {
 void TForm1::ResetLeftPanelColours() {
   for (controls::RoundButton* button : {AdvSmoothButton31, AdvSmoothButton37, AdvSmoothButton38,
                                         AdvSmoothButton39, AdvSmoothButton40, AdvSmoothButton79}) {
-    button->setColor(kSkyBlue);
+    button->setColor(app::kSkyBlue);
   }
 }
 
@@ -115,19 +113,19 @@ void TForm1::showLeftPanel() {
 void TForm1::showStartPage() {
   PageControl1->setCurrentWidget(TabSheet1);
   ResetLeftPanelColours();
-  menubutton->setColor(kLightYellow);
+  menubutton->setColor(app::kLightYellow);
 }
 
 void TForm1::AdvSmoothButton37Click() {
   PageControl1->setCurrentWidget(TabSheet5);
   ResetLeftPanelColours();
-  AdvSmoothButton37->setColor(kLightYellow);
+  AdvSmoothButton37->setColor(app::kLightYellow);
 }
 
 void TForm1::AdvSmoothButton40Click() {
   PageControl1->setCurrentWidget(TabSheet7);
   ResetLeftPanelColours();
-  AdvSmoothButton40->setColor(kLightYellow);
+  AdvSmoothButton40->setColor(app::kLightYellow);
 }
 
 void TForm1::menubuttonClick() {

@@ -1,5 +1,7 @@
 #include "app/tform1.h"
 
+#include "app/uikit.h"
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -219,8 +221,8 @@ void TForm1::FormCreate() {
   state_.mayAdd = true;
   state_.collecting = true;
   state_.testRunning = false;
-  AdvSmoothButton31->setColor(QColor(0xFF, 0xFF, 0x80));  // 21
-  startVersionCheck();                                    // 22
+  AdvSmoothButton31->setColor(app::kLightYellow);  // 21
+  startVersionCheck();                             // 22
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

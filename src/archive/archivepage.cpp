@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/tform1.h"
+#include "app/uikit.h"
 #include "archive/archivelogic.h"
 #include "archive/archivetexts.h"
 #include "controls/roundbutton.h"
@@ -16,16 +17,6 @@
 #include "platform/userfolder.h"
 
 namespace {
-
-controls::RoundButton* pageButton(QWidget* parent, const char* name, const QString& caption,
-                                  const QRect& place) {
-  auto* button = new controls::RoundButton(parent);
-  button->setObjectName(QLatin1String(name));
-  button->setText(caption);
-  button->setGeometry(place);
-  button->setColor(QColor(0xA6, 0xCA, 0xF0));
-  return button;
-}
 
 QComboBox* filterCombo(QWidget* parent, const char* name, const QStringList& items,
                        const QString& header, const QRect& place) {
@@ -100,21 +91,22 @@ void TForm1::buildArchivePage() {
   Label15->setBuddy(dziencombo);
   for (QComboBox* combo : {rokcombo, miesiaccombo, dziencombo})
     combo->setFont(plain);
-  sortujbtn =
-      pageButton(GroupBox3, "sortujbtn", QStringLiteral("sortuj"), QRect(294, 100, 124, 36));
+  sortujbtn = app::roundButton(GroupBox3, QStringLiteral("sortujbtn"), QStringLiteral("sortuj"),
+                               QRect(294, 100, 124, 36));
   sortujbtn->setFont(buttonFont);
   connect(sortujbtn, &QAbstractButton::clicked, this, &TForm1::sortujbtnClick);
 
-  AdvSmoothButton91 = pageButton(page, "AdvSmoothButton91", QStringLiteral("od najnowszych"),
-                                 QRect(496, 172, 210, 40));
-  AdvSmoothButton92 = pageButton(page, "AdvSmoothButton92", QStringLiteral("od najstarszych"),
-                                 QRect(718, 172, 210, 40));
-  AdvSmoothButton84 = pageButton(page, "AdvSmoothButton84", QStringLiteral("dzisiejsze testy"),
-                                 QRect(496, 220, 210, 40));
-  AdvSmoothButton95 = pageButton(page, "AdvSmoothButton95", QStringLiteral("wszystkie testy"),
-                                 QRect(718, 220, 210, 40));
-  AdvSmoothButton90 =
-      pageButton(page, "AdvSmoothButton90", QStringLiteral("statystyki"), QRect(496, 268, 432, 40));
+  AdvSmoothButton91 = app::roundButton(page, QStringLiteral("AdvSmoothButton91"),
+                                       QStringLiteral("od najnowszych"), QRect(496, 172, 210, 40));
+  AdvSmoothButton92 = app::roundButton(page, QStringLiteral("AdvSmoothButton92"),
+                                       QStringLiteral("od najstarszych"), QRect(718, 172, 210, 40));
+  AdvSmoothButton84 =
+      app::roundButton(page, QStringLiteral("AdvSmoothButton84"),
+                       QStringLiteral("dzisiejsze testy"), QRect(496, 220, 210, 40));
+  AdvSmoothButton95 = app::roundButton(page, QStringLiteral("AdvSmoothButton95"),
+                                       QStringLiteral("wszystkie testy"), QRect(718, 220, 210, 40));
+  AdvSmoothButton90 = app::roundButton(page, QStringLiteral("AdvSmoothButton90"),
+                                       QStringLiteral("statystyki"), QRect(496, 268, 432, 40));
   for (controls::RoundButton* button : {AdvSmoothButton91, AdvSmoothButton92, AdvSmoothButton84,
                                         AdvSmoothButton95, AdvSmoothButton90}) {
     button->setFont(buttonFont);
@@ -148,10 +140,10 @@ void TForm1::buildArchivePage() {
   scoreFont.setPointSize(11);
   Label19->setFont(scoreFont);
   AdvSmoothButton93 =
-      pageButton(Panel3, "AdvSmoothButton93", QString::fromUtf8("Otwórz test/Pokaż raport"),
-                 QRect(14, 120, 250, 44));
-  AdvSmoothButton94 = pageButton(Panel3, "AdvSmoothButton94", QStringLiteral("Zapisz test"),
-                                 QRect(276, 120, 142, 44));
+      app::roundButton(Panel3, QStringLiteral("AdvSmoothButton93"),
+                       QString::fromUtf8("Otwórz test/Pokaż raport"), QRect(14, 120, 250, 44));
+  AdvSmoothButton94 = app::roundButton(Panel3, QStringLiteral("AdvSmoothButton94"),
+                                       QStringLiteral("Zapisz test"), QRect(276, 120, 142, 44));
   AdvSmoothButton93->setFont(buttonFont);
   AdvSmoothButton94->setFont(buttonFont);
   connect(AdvSmoothButton93, &QAbstractButton::clicked, this, &TForm1::AdvSmoothButton93Click);

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "app/tform1.h"
+#include "app/uikit.h"
 #include "controls/onoffslider.h"
 #include "controls/rotarymenu.h"
 #include "controls/roundbutton.h"
@@ -168,7 +169,7 @@ void TForm1::ApplyLanguageTexts(const QString& code) {
       {englishbtn, "en"}, {polskibtn, "pl"}, {deutschbtn, "de"}};
   for (const auto& [button, buttonCode] : languageButtons) {
     const bool isCurrent = current == QLatin1String(buttonCode);
-    button->setColor(isCurrent ? QColor(0xFF, 0xFF, 0x80) : QColor(0xA6, 0xCA, 0xF0));
+    button->setColor(isCurrent ? app::kLightYellow : app::kSkyBlue);
     QFont font = button->font();
     font.setBold(isCurrent);
     button->setFont(font);

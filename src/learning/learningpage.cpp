@@ -15,6 +15,7 @@
 
 #include "app/auxwindows.h"
 #include "app/tform1.h"
+#include "app/uikit.h"
 #include "bank/bankfile.h"
 #include "controls/onoffslider.h"
 #include "controls/picturebox.h"
@@ -28,8 +29,6 @@
 
 namespace {
 
-const QColor kNormal(0xA6, 0xCA, 0xF0);
-const QColor kHighlight(0xFF, 0xFF, 0x80);
 const QString kCorrectBadge = QStringLiteral("     Correct");
 
 QLabel* letterLabel(QWidget* parent, const char* name, const QString& letter) {
@@ -57,8 +56,7 @@ QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, con
 }
 
 controls::RoundButton* hiddenButton(QWidget* parent, const char* name) {
-  auto* button = new controls::RoundButton(parent);
-  button->setObjectName(QLatin1String(name));
+  controls::RoundButton* button = app::roundButton(parent, QLatin1String(name));
   button->hide();
   return button;
 }
@@ -111,10 +109,8 @@ void TForm1::buildLearningPage() {
     const QString letter(QChar('A' + i));
     *label = letterLabel(panelabc, labelName, letter);
     (*label)->setGeometry(x, y, 24, 84);
-    *button = new controls::RoundButton(panelabc);
-    (*button)->setObjectName(QLatin1String(buttonName));
-    (*button)->setGeometry(x + 26, y, 274, 84);
-    (*button)->setColor(kNormal);
+    *button =
+        app::roundButton(panelabc, QLatin1String(buttonName), QString(), QRect(x + 26, y, 274, 84));
     (*button)->setFont(answerFont);
     (*button)->setStatusCaption(kCorrectBadge);
     (*button)->setAccessibleDescription(QStringLiteral("Answer %1").arg(letter));
@@ -285,7 +281,7 @@ void TForm1::enterCategory(const QString& code) {
   Memo3->clear();  // 13
   for (int i = 0; i < 6; ++i) {
     answerButton(i)->setText(QString());
-    answerButton(i)->setColor(kNormal);
+    answerButton(i)->setColor(app::kSkyBlue);
   }
   state_.mayAdd = false;
   Label1->setText(texts_.s(11) + QLatin1Char(' ') + code);  // 14
@@ -307,7 +303,7 @@ void TForm1::AdvSmoothButton31Click() {
     hideTestRunningBadge();
   }
   ResetLeftPanelColours();
-  AdvSmoothButton31->setColor(kHighlight);
+  AdvSmoothButton31->setColor(app::kLightYellow);
   state_.learningPage = false;  // the dock's Learning item sets it again
   PageControl1->setCurrentWidget(TabSheet2);
   // Whichever way the user comes here, the list on screen is the stored one.
@@ -342,7 +338,7 @@ void TForm1::showQuestion() {
     controls::RoundButton* button = answerButton(i);
     button->setPicture(QPixmap());
     button->setText(QString());
-    button->setColor(kNormal);
+    button->setColor(app::kSkyBlue);
     button->setStatusVisible(false);
   }
   sprawdzbutton->setEnabled(true);  // 3
@@ -486,7 +482,7 @@ void TForm1::AdvSmoothRotaryMenu1ItemClick(int index) {
 void TForm1::markAnswer(int index) {
   bool& mark = state_.answerMarks[index];
   mark = !mark;
-  answerButton(index)->setColor(mark ? kHighlight : kNormal);
+  answerButton(index)->setColor(mark ? app::kLightYellow : app::kSkyBlue);
 }
 
 void TForm1::sprawdzbuttonClick() {

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/tform1.h"
+#include "app/uikit.h"
 #include "bank/bankfile.h"
 #include "controls/picturebox.h"
 #include "controls/roundbutton.h"
@@ -19,10 +20,6 @@
 
 namespace {
 
-const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
-const QColor kLightYellow(0xFF, 0xFF, 0x80);
-const QColor kLightGreen(0x80, 0xFF, 0x80);
-const QColor kLightRed(0xFF, 0x80, 0x80);
 const QString kCorrectBadge = QStringLiteral("     Correct");
 
 // The grid buttons keep the names they always had: slot 1 is AdvSmoothbutton42, slots 2
@@ -33,16 +30,6 @@ QString gridButtonName(int slot) {
   if (slot <= 32)
     return QStringLiteral("AdvSmoothButton%1").arg(41 + slot);
   return QStringLiteral("b%1").arg(slot);
-}
-
-controls::RoundButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                                  const QRect& place) {
-  auto* button = new controls::RoundButton(parent);
-  button->setObjectName(QLatin1String(name));
-  button->setText(caption);
-  button->setGeometry(place);
-  button->setColor(kSkyBlue);
-  return button;
 }
 
 QLabel* clockLabel(QWidget* parent, const char* name, const QString& text, const QRect& place) {
@@ -89,7 +76,7 @@ void TForm1::buildTestPage() {
     button->setObjectName(gridButtonName(slot));
     button->setText(QString::number(slot));
     button->setGeometry(10 + column * 52, 26 + row * 37, 48, 33);
-    button->setColor(kSkyBlue);
+    button->setColor(app::kSkyBlue);
     button->setFont(gridFont);
     button->setStatusCaption(QStringLiteral("*"));
     button->setEnabled(false);
@@ -107,10 +94,10 @@ void TForm1::buildTestPage() {
   for (QLabel* label : {labelmin, dwukropeklabel, labelsec})
     label->hide();
 
-  PrevTestButton =
-      makeButton(GroupBox4, "PrevTestButton", QStringLiteral("◀"), QRect(540, 74, 58, 36));
-  NextTestButton =
-      makeButton(GroupBox4, "NextTestButton", QStringLiteral("▶"), QRect(604, 74, 58, 36));
+  PrevTestButton = app::roundButton(GroupBox4, QStringLiteral("PrevTestButton"),
+                                    QStringLiteral("◀"), QRect(540, 74, 58, 36));
+  NextTestButton = app::roundButton(GroupBox4, QStringLiteral("NextTestButton"),
+                                    QStringLiteral("▶"), QRect(604, 74, 58, 36));
   PrevTestButton->setAccessibleName(QStringLiteral("Previous question"));
   NextTestButton->setAccessibleName(QStringLiteral("Next question"));
   PrevTestButton->setEnabled(false);
@@ -140,13 +127,14 @@ void TForm1::buildTestPage() {
 
   QFont buttonFont = plain;
   buttonFont.setPointSize(10);
-  nowytest =
-      makeButton(GroupBox4, "nowytest", QStringLiteral("Take a test"), QRect(694, 22, 210, 44));
+  nowytest = app::roundButton(GroupBox4, QStringLiteral("nowytest"), QStringLiteral("Take a test"),
+                              QRect(694, 22, 210, 44));
   nowytest->setStatusCaption(QStringLiteral("Test w toku... "));
-  koniec = makeButton(GroupBox4, "koniec", QStringLiteral("Finish"), QRect(694, 72, 210, 38));
+  koniec = app::roundButton(GroupBox4, QStringLiteral("koniec"), QStringLiteral("Finish"),
+                            QRect(694, 72, 210, 38));
   koniec->setEnabled(false);
-  AdvSmoothButton80 = makeButton(GroupBox4, "AdvSmoothButton80", QStringLiteral("test rules..."),
-                                 QRect(694, 116, 210, 30));
+  AdvSmoothButton80 = app::roundButton(GroupBox4, QStringLiteral("AdvSmoothButton80"),
+                                       QStringLiteral("test rules..."), QRect(694, 116, 210, 30));
   for (controls::RoundButton* button : {nowytest, koniec, AdvSmoothButton80})
     button->setFont(buttonFont);
   connect(nowytest, &QAbstractButton::clicked, this, &TForm1::nowytestClick);
@@ -156,12 +144,12 @@ void TForm1::buildTestPage() {
   raportpanel = new QWidget(GroupBox4);
   raportpanel->setObjectName(QStringLiteral("raportpanel"));
   raportpanel->setGeometry(540, 154, 364, 48);
-  AdvSmoothButton76 =
-      makeButton(raportpanel, "AdvSmoothButton76", QStringLiteral("Report"), QRect(0, 4, 116, 40));
-  AdvSmoothButton23 =
-      makeButton(raportpanel, "AdvSmoothButton23", QStringLiteral("Save"), QRect(124, 4, 116, 40));
-  AdvSmoothButton83 =
-      makeButton(raportpanel, "AdvSmoothButton83", QStringLiteral("Open"), QRect(248, 4, 116, 40));
+  AdvSmoothButton76 = app::roundButton(raportpanel, QStringLiteral("AdvSmoothButton76"),
+                                       QStringLiteral("Report"), QRect(0, 4, 116, 40));
+  AdvSmoothButton23 = app::roundButton(raportpanel, QStringLiteral("AdvSmoothButton23"),
+                                       QStringLiteral("Save"), QRect(124, 4, 116, 40));
+  AdvSmoothButton83 = app::roundButton(raportpanel, QStringLiteral("AdvSmoothButton83"),
+                                       QStringLiteral("Open"), QRect(248, 4, 116, 40));
   for (controls::RoundButton* button : {AdvSmoothButton76, AdvSmoothButton23, AdvSmoothButton83}) {
     button->setFont(buttonFont);
   }
@@ -208,20 +196,21 @@ void TForm1::buildTestPage() {
     (*label)->setGeometry(x, y, 24, 74);
     (*label)->setAlignment(Qt::AlignCenter);
     (*label)->setFont(letterFont);
-    *button = makeButton(panelabctest, buttonName, QString(), QRect(x + 26, y, 274, 74));
+    *button = app::roundButton(panelabctest, QLatin1String(buttonName), QString(),
+                               QRect(x + 26, y, 274, 74));
     (*button)->setFont(answerFont);
     (*button)->setStatusCaption(kCorrectBadge);
     (*button)->setAccessibleDescription(QStringLiteral("Answer %1").arg(letter));
     connect(*button, &QAbstractButton::clicked, this, [this, i] { answerTestClick(i); });
   }
-  markbuttontest = makeButton(panelabctest, "markbuttontest", QStringLiteral("roadquiz"),
-                              QRect(26, 330, 274, 30));
+  markbuttontest = app::roundButton(panelabctest, QStringLiteral("markbuttontest"),
+                                    QStringLiteral("roadquiz"), QRect(26, 330, 274, 30));
   markbuttontest->setColor(QColor(0xE8, 0xF1, 0xFB));
   markbuttontest->setFocusPolicy(Qt::NoFocus);
   markbuttontest->setFont(answerFont);
   showknowledgebutton =
-      makeButton(panelabctest, "showknowledgebutton", QStringLiteral("[+] show knowledge bank"),
-                 QRect(332, 330, 274, 30));
+      app::roundButton(panelabctest, QStringLiteral("showknowledgebutton"),
+                       QStringLiteral("[+] show knowledge bank"), QRect(332, 330, 274, 30));
   showknowledgebutton->setFont(answerFont);
   connect(showknowledgebutton, &QAbstractButton::clicked, this, &TForm1::showknowledgebuttonClick);
   casememotest = new QPlainTextEdit(panelabctest);
@@ -263,7 +252,7 @@ void TForm1::hideGridBadges() {
 void TForm1::resetTestGrid() {
   hideGridBadges();
   for (controls::RoundButton* button : gridButtons)
-    button->setColor(kSkyBlue);
+    button->setColor(app::kSkyBlue);
   raportpanel->hide();
   ImageTest2->load(bank::noQuestionPicturePath(programFolder()));
 }
@@ -271,7 +260,7 @@ void TForm1::resetTestGrid() {
 void TForm1::clearTestAnswerButtons() {
   for (int i = 0; i < 6; ++i) {
     controls::RoundButton* button = testAnswerButton(i);
-    button->setColor(kSkyBlue);
+    button->setColor(app::kSkyBlue);
     button->setStatusVisible(false);
     button->setText(QString());
     button->setPicture(QPixmap());
@@ -313,7 +302,7 @@ void TForm1::nowytestClick() {
     koniec->setEnabled(true);
     NextTestButton->setEnabled(true);
     for (int i = 0; i < 6; ++i) {
-      testAnswerButton(i)->setColor(kSkyBlue);
+      testAnswerButton(i)->setColor(app::kSkyBlue);
       testAnswerButton(i)->setStatusVisible(false);
     }
     ShowHintBar(texts_.s(99) + QLatin1Char(' ') + state_.currentCategory);
@@ -349,9 +338,9 @@ void TForm1::setUpTest() {
   ShowHintBar(texts_.s(99) + QLatin1Char(' ') + state_.currentCategory);  // 3.3
   ImageTest2->load(bank::testRunningPicturePath(programFolder()));
   for (controls::RoundButton* button : gridButtons)
-    button->setColor(kSkyBlue);  // 3.4
+    button->setColor(app::kSkyBlue);  // 3.4
   for (int i = 0; i < 6; ++i) {
-    testAnswerButton(i)->setColor(kSkyBlue);
+    testAnswerButton(i)->setColor(app::kSkyBlue);
     testAnswerButton(i)->setStatusVisible(false);
   }
   testSlots_ = drawn;  // 3.5, 3.7
@@ -361,7 +350,7 @@ void TForm1::setUpTest() {
   zegartimer->start();
   state_.currentTestSlot = 1;  // 3.8
   for (int i = 0; i < 6; ++i)
-    testAnswerButton(i)->setColor(kSkyBlue);
+    testAnswerButton(i)->setColor(app::kSkyBlue);
   NextTestButton->show();
   koniec->show();
   if (numertest->value() == testSlots_[0].questionNumber) {  // 3.9
@@ -436,7 +425,7 @@ void TForm1::answerTestClick(int index) {
   if (state_.testRunning) {
     bool& flag = state_.selectionFlags[index];
     flag = !flag;
-    testAnswerButton(index)->setColor(flag ? kLightYellow : kSkyBlue);
+    testAnswerButton(index)->setColor(flag ? app::kLightYellow : app::kSkyBlue);
   }
   storeSelection();
 }
@@ -451,12 +440,12 @@ void TForm1::storeSelection() {
       letters += QChar('A' + i);
   }
   testSlots_[slot - 1].givenLetters = letters;
-  gridButtons[slot - 1]->setColor(letters.isEmpty() ? kSkyBlue : kLightYellow);
+  gridButtons[slot - 1]->setColor(letters.isEmpty() ? app::kSkyBlue : app::kLightYellow);
 }
 
 void TForm1::selectSlot(int slot) {
   for (int i = 0; i < 6; ++i)
-    testAnswerButton(i)->setColor(kSkyBlue);           // 1
+    testAnswerButton(i)->setColor(app::kSkyBlue);      // 1
   state_.currentTestSlot = slot;                       // 2
   showSlotQuestion(slot);                              // 3
   for (controls::RoundButton* button : gridButtons) {  // 4
@@ -494,7 +483,7 @@ void TForm1::restoreSelection(int slot) {
   const QString given = testSlots_[slot - 1].givenLetters;
   for (int i = 0; i < 6; ++i) {
     if (given.contains(QChar('A' + i))) {
-      testAnswerButton(i)->setColor(kLightYellow);
+      testAnswerButton(i)->setColor(app::kLightYellow);
       state_.selectionFlags[i] = true;
     }
   }
@@ -507,7 +496,7 @@ void TForm1::showReviewMarks(int slot) {
   for (int i = 0; i < 6; ++i) {
     controls::RoundButton* button = testAnswerButton(i);
     const QChar letter('A' + i);
-    button->setColor(data.givenLetters.contains(letter) ? kLightYellow : kSkyBlue);
+    button->setColor(data.givenLetters.contains(letter) ? app::kLightYellow : app::kSkyBlue);
     button->setStatusVisible(data.correctLetters.contains(letter));
   }
 }
@@ -564,7 +553,7 @@ void TForm1::koniecClick() {
     testAnswerButton(i)->setText(QString());
   for (int k = 0; k < mocktest::kSlotCount; ++k) {  // 2
     const bool right = mocktest::slotIsRight(testSlots_[k]);
-    gridButtons[k]->setColor(right ? kLightGreen : kLightRed);
+    gridButtons[k]->setColor(right ? app::kLightGreen : app::kLightRed);
     if (right)
       ++state_.testPoints;
   }
@@ -577,7 +566,7 @@ void TForm1::koniecClick() {
   memopytanieabctest->clear();
   casememotest->clear();
   for (int i = 0; i < 6; ++i)
-    testAnswerButton(i)->setColor(kSkyBlue);
+    testAnswerButton(i)->setColor(app::kSkyBlue);
   NextTestButton->setEnabled(false);
   koniec->setEnabled(false);
   markbuttontest->setText(QStringLiteral("roadquiz"));

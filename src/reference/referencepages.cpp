@@ -9,22 +9,17 @@
 #include <QWebEngineView>
 
 #include "app/tform1.h"
+#include "app/uikit.h"
 #include "controls/roundbutton.h"
 #include "reference/links.h"
 
 namespace {
 
-const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
-
 controls::RoundButton* hubButton(QWidget* parent, const char* name, const QString& caption,
                                  const QString& picture, const QRect& place) {
-  auto* button = new controls::RoundButton(parent);
-  button->setObjectName(QLatin1String(name));
-  button->setText(caption);
-  button->setColor(kSkyBlue);
+  controls::RoundButton* button = app::roundButton(parent, QLatin1String(name), caption, place);
   button->setPicture(QPixmap(picture));
   button->setPictureLayout(controls::RoundButton::PictureLayout::Top);
-  button->setGeometry(place);
   QFont font = button->font();
   font.setPointSize(13);
   font.setBold(true);
@@ -54,12 +49,9 @@ QString roadSignPage(int button) {
 
 // The page beside the view: a small back button at its top right.
 controls::RoundButton* backButton(QWidget* tab, const char* name) {
-  auto* button = new controls::RoundButton(tab);
-  button->setObjectName(QLatin1String(name));
-  button->setText(QStringLiteral("◀"));
+  controls::RoundButton* button = app::roundButton(tab, QLatin1String(name), QStringLiteral("◀"));
   button->setHint(QStringLiteral("Back"));
   button->setAccessibleName(QStringLiteral("Back"));
-  button->setColor(kSkyBlue);
   button->resize(48, 34);
   return button;
 }
@@ -107,7 +99,7 @@ void TForm1::buildReferencePages() {
     auto* button = new controls::RoundButton(TabSheet7);
     button->setObjectName(QStringLiteral("AdvSmoothButton%1").arg(n));
     button->setText(QString::fromUtf8(captions[n - 1]));
-    button->setColor(kSkyBlue);
+    button->setColor(app::kSkyBlue);
     QFont font = button->font();
     font.setPointSize(12);
     button->setFont(font);
@@ -156,7 +148,7 @@ void TForm1::AdvSmoothButton38Click() {
                                  QStringLiteral("/data/highwaycode/highway-code.html")));
   PageControl1->setCurrentWidget(TabSheet3);
   ResetLeftPanelColours();
-  AdvSmoothButton38->setColor(QColor(0xFF, 0xFF, 0x80));
+  AdvSmoothButton38->setColor(app::kLightYellow);
 }
 
 void TForm1::showRoadSignPage(int button) {

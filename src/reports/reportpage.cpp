@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/tform1.h"
+#include "app/uikit.h"
 #include "controls/roundbutton.h"
 #include "reports/engine/previewdialog.h"
 #include "reports/engine/report.h"
@@ -62,7 +63,7 @@ void TForm1::buildReportPage() {
   showreportbutton = new controls::RoundButton(page);
   showreportbutton->setObjectName(QStringLiteral("showreportbutton"));
   showreportbutton->setText(QString::fromUtf8("Pokaż Raport"));
-  showreportbutton->setColor(QColor(0xA6, 0xCA, 0xF0));
+  showreportbutton->setColor(app::kSkyBlue);
   showreportbutton->setGeometry(80, 380, 300, 52);
   QFont buttonFont = font();
   buttonFont.setPointSize(12);

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "app/tform1.h"
+#include "app/uikit.h"
 #include "controls/roundbutton.h"
 #include "stats/statsfile.h"
 
@@ -87,7 +88,7 @@ void TForm1::buildStatisticsPage() {
   AdvSmoothButton22 = new controls::RoundButton(Chart2);
   AdvSmoothButton22->setObjectName(QStringLiteral("AdvSmoothButton22"));
   AdvSmoothButton22->setText(QString::fromUtf8("Wyczyść statystyki"));
-  AdvSmoothButton22->setColor(QColor(0xA6, 0xCA, 0xF0));
+  AdvSmoothButton22->setColor(app::kSkyBlue);
   AdvSmoothButton22->setGeometry(14, 8, 200, 32);
   connect(AdvSmoothButton22, &QAbstractButton::clicked, this, &TForm1::AdvSmoothButton22Click);
 

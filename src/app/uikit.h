@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace controls {
+class RoundButton;
+}
+
+namespace app {
+
+// The colours every page shares.
+inline const QColor kSkyBlue{0xA6, 0xCA, 0xF0};      // neutral buttons
+inline const QColor kLightYellow{0xFF, 0xFF, 0x80};  // selected, answered, current activity
+inline const QColor kLightGreen{0x80, 0xFF, 0x80};   // a test question answered rightly
+inline const QColor kLightRed{0xFF, 0x80, 0x80};     // a test question answered wrongly
+
+// A sky-blue rounded button with its component name and caption, placed when a place
+// is given.
+controls::RoundButton* roundButton(QWidget* parent, const QString& name,
+                                   const QString& caption = QString(),
+                                   const QRect& place = QRect());
+
+}  // namespace app
