@@ -4,7 +4,14 @@
 #include <QRect>
 #include <QString>
 
+class QLabel;
+class QPlainTextEdit;
 class QWidget;
+
+namespace bank {
+class QuestionRecord;
+struct CategoryInfo;
+}  // namespace bank
 
 namespace controls {
 class RoundButton;
@@ -23,5 +30,15 @@ inline const QColor kLightRed{0xFF, 0x80, 0x80};     // a test question answered
 controls::RoundButton* roundButton(QWidget* parent, const QString& name,
                                    const QString& caption = QString(),
                                    const QRect& place = QRect());
+
+// Puts a record's six answers on their buttons: texts, or pictures from the category's
+// folder when the answers are pictures. E and F and their letters show only when the
+// record has them.
+void showAnswers(const bank::QuestionRecord& record, const bank::CategoryInfo& category,
+                 const QString& programFolder, controls::RoundButton* const buttons[6],
+                 QLabel* letterE, QLabel* letterF);
+
+// A knowledge-bank text, shown from its start.
+void showKnowledge(QPlainTextEdit* memo, const QString& text);
 
 }  // namespace app

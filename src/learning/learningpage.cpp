@@ -366,31 +366,9 @@ void TForm1::showQuestion() {
   }
   panelabc->show();
   Memo3->setPlainText(record.question());
-  const bool hasE = !record.answer(4).isEmpty();
-  const bool hasF = !record.answer(5).isEmpty();
-  ebutton->setVisible(hasE);
-  elabel->setVisible(hasE);
-  fbutton->setVisible(hasF);
-  flabel->setVisible(hasF);
-  for (int i = 0; i < 6; ++i) {
-    controls::RoundButton* button = answerButton(i);
-    const QString field = record.answer(i);
-    if (!record.hasPictureAnswers()) {
-      button->setPictureLayout(controls::RoundButton::PictureLayout::Left);
-      button->setText(field);
-      button->setAccessibleName(field);
-      continue;
-    }
-    button->setPictureLayout(controls::RoundButton::PictureLayout::Only);
-    const QString path = bank::answerPicturePath(programFolder(), *category, field);
-    if (!path.isEmpty())
-      button->setPicture(QPixmap(path));
-    button->setAccessibleName(QStringLiteral("Picture answer %1").arg(QChar('A' + i)));
-  }
-  casememonauka->clear();
-  casememonauka->setPlainText(record.note());
-  casememonauka->moveCursor(QTextCursor::Start);
-  casememonauka->ensureCursorVisible();
+  controls::RoundButton* const buttons[6] = {abutton, bbutton, cbutton, dbutton, ebutton, fbutton};
+  app::showAnswers(record, *category, programFolder(), buttons, elabel, flabel);
+  app::showKnowledge(casememonauka, record.note());
   correctLetters_ = record.correctLetters();
   if (!correctLetters_.isEmpty())
     markbutton->setText(bank::markHint(correctLetters_));

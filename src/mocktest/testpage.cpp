@@ -390,30 +390,11 @@ void TForm1::Timer9Timer() {
   }
   panelabctest->show();  // 3
   memopytanieabctest->setPlainText(record.question());
-  const bool hasE = !record.answer(4).isEmpty();  // 4
-  const bool hasF = !record.answer(5).isEmpty();
-  ebuttontest->setVisible(hasE);
-  elabeltest->setVisible(hasE);
-  fbuttontest->setVisible(hasF);
-  flabeltest->setVisible(hasF);
-  for (int i = 0; i < 6; ++i) {  // 5
-    controls::RoundButton* button = testAnswerButton(i);
-    if (!record.hasPictureAnswers()) {
-      button->setPictureLayout(controls::RoundButton::PictureLayout::Left);
-      button->setText(record.answer(i));
-      button->setAccessibleName(record.answer(i));
-      continue;
-    }
-    button->setPictureLayout(controls::RoundButton::PictureLayout::Only);
-    const QString path = bank::answerPicturePath(programFolder(), *category, record.answer(i));
-    if (!path.isEmpty())
-      button->setPicture(QPixmap(path));
-    button->setAccessibleName(QStringLiteral("Picture answer %1").arg(QChar('A' + i)));
-  }
-  casememotest->setPlainText(record.note());  // 6
-  casememotest->moveCursor(QTextCursor::Start);
-  casememotest->ensureCursorVisible();
-  if (!record.correctLetters().isEmpty()) {  // 7
+  controls::RoundButton* const buttons[6] = {abuttontest, bbuttontest, cbuttontest,
+                                             dbuttontest, ebuttontest, fbuttontest};
+  app::showAnswers(record, *category, programFolder(), buttons, elabeltest, flabeltest);  // 4, 5
+  app::showKnowledge(casememotest, record.note());                                        // 6
+  if (!record.correctLetters().isEmpty()) {                                               // 7
     markbuttontest->setText(bank::markHint(record.correctLetters()));
   }
   ImageTest2->load(  // 8
