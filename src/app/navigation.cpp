@@ -132,8 +132,8 @@ void TForm1::menubuttonClick() {
   if (state_.testRunning) {
     if (!dialogs().askYesNo(texts_.s(1), texts_.s(112)))
       return;
-    finishRunningTest();
-    hideTestRunningBadge();
+    koniecClick();  // the button itself is disabled whenever no test runs
+    nowytest->setStatusVisible(false);
     leftpanel->hide();
     Panel5->hide();
     menudock->hide();
@@ -194,7 +194,7 @@ void TForm1::menudockItemClick(int index) {
     case kDockArchive:
       PageControl1->setCurrentWidget(TabSheet18);
       state_.learningPage = false;
-      refreshArchiveList();
+      sortujbtnClick();
       setDockIndicator(kDockArchive);
       if (AdvSmoothListBox1)
         AdvSmoothListBox1->setSelectedIndex(-1);

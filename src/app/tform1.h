@@ -464,15 +464,12 @@ class TForm1 : public QWidget {
   void switchLanguage(const QString& code);
   void ApplyLanguageTexts(const QString& code);
 
-  // Seams filled by the subsystems that own them.
+  // Parts of the subsystems that start-up, navigation and the language switch call.
   void prepareUpdateQuery();                         // updates: the update-list address
   void startVersionCheck();                          // updates: the hidden version check
   void openSavedTestAtStartup(const QString& path);  // mock test: a test file argument
   void storeRevisionList();                          // learning: the current revision list
   void stepQuestion(int delta);                      // learning: previous/next question
-  void finishRunningTest();                          // mock test: the click of koniec
-  void hideTestRunningBadge();                       // mock test: badge of nowytest
-  void refreshArchiveList();                         // archive: the click of sortujbtn
   void applyChartTitles();                           // statistics: the two chart titles
   void reloadUpdateListForLanguage();                // updates: the list in a new language
   void resetTestGrid();                              // mock test: grid back to normal

@@ -157,10 +157,6 @@ void TForm1::buildArchivePage() {
   connect(Timer17, &QTimer::timeout, this, &TForm1::Timer17Timer);
 }
 
-void TForm1::refreshArchiveList() {
-  sortujbtnClick();
-}
-
 void TForm1::sortujbtnClick() {
   const QStringList names = archive::listArchive(platform::archiveFolder(state_.currentCategory));
   archiveNames_ = archive::filterNames(names, rokcombo->currentText(), miesiaccombo->currentText(),

@@ -182,5 +182,5 @@ void TForm1::ApplyLanguageTexts(const QString& code) {
 
   if (AdvSmoothListBox1)
     AdvSmoothListBox1->setDeleteButtonCaption(t.s(190));
-  refreshArchiveList();
+  sortujbtnClick();
 }

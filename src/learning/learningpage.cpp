@@ -299,8 +299,8 @@ void TForm1::AdvSmoothButton31Click() {
   if (state_.testRunning) {
     if (!dialogs().askYesNo(texts_.s(1), texts_.s(96)))
       return;
-    finishRunningTest();
-    hideTestRunningBadge();
+    koniecClick();  // the button itself is disabled whenever no test runs
+    nowytest->setStatusVisible(false);
   }
   ResetLeftPanelColours();
   AdvSmoothButton31->setColor(app::kLightYellow);
@@ -314,9 +314,6 @@ void TForm1::AdvSmoothButton31Click() {
   numer->blockSignals(true);
   numer->setMaximum(count);
   numer->blockSignals(false);
-  if (Label1->text() == QLatin1String("...")) {
-    Label1->setText(texts_.s(11) + QLatin1Char(' ') + state_.currentCategory);
-  }
   stats::StatisticsFile statistics(userIni_, state_.currentCategory);
   const int remembered = qBound(0, statistics.rememberedQuestion(), count);
   setQuestionNumber(remembered);

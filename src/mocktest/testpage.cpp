@@ -268,16 +268,6 @@ void TForm1::clearTestAnswerButtons() {
   markbuttontest->setText(QStringLiteral("roadquiz"));
 }
 
-void TForm1::hideTestRunningBadge() {
-  nowytest->setStatusVisible(false);
-}
-
-// Other handlers finish a test as if koniec were clicked; they call the handler itself,
-// since the button is disabled whenever no test runs.
-void TForm1::finishRunningTest() {
-  koniecClick();
-}
-
 void TForm1::nowytestClick() {
   state_.testDrawn = true;  // 1
   raportpanel->hide();

@@ -40,8 +40,6 @@ bool ensureUserFolder(QStringList* failures) {
     if (!QDir().mkpath(archive))
       failed << archive;
   }
-  if (!QDir(folder).exists() && !QDir().mkpath(folder))
-    failed << folder;
   for (const char* code : kCategories) {
     const QString path = folder + revisionListFileName(QLatin1String(code));
     if (QFile::exists(path))
