@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include "archive/archivelogic.h"
 #include "controls/roundbutton.h"
 #include "guifixture.h"
 #include "mocktest/testlogic.h"
@@ -64,6 +65,18 @@ class Benchmarks : public QObject {
     TForm1& form = *started.form;
     QBENCHMARK {
       form.sortujbtnClick();
+    }
+  }
+
+  // The first refresh of a run reads every stored test; later ones read only changes.
+  void readLargeArchiveCold() {
+    const QString folder = platform::archiveFolder("B");
+    const QStringList names = archive::listArchive(folder);
+    QVERIFY(names.size() >= 10000);
+    QBENCHMARK_ONCE {
+      archive::StoredTestCache cache;
+      for (const QString& name : names)
+        cache.get(folder + name);
     }
   }
 

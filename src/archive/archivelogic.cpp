@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
 #include <algorithm>
+#include "platform/inifile.h"
 
 namespace archive {
 
@@ -52,34 +54,11 @@ QString readableName(const QString& name, const QString& dateTimeSeparator) {
 }
 
 StoredTest readStoredTest(const QString& path) {
-  // The points are the one value the list needs; the file is read like any profile
-  // file, but without building the whole of it.
   StoredTest test;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return test;
-  bool inSection = false;
-  QString pointsText;
-  bool found = false;
-  while (!file.atEnd()) {
-    const QString line = QString::fromUtf8(file.readLine()).trimmed();
-    if (line.startsWith(QLatin1Char('['))) {
-      inSection = line.compare(QStringLiteral("[plik]"), Qt::CaseInsensitive) == 0;
-      continue;
-    }
-    const int equals = line.indexOf(QLatin1Char('='));
-    if (!inSection || equals < 0)
-      continue;
-    if (line.left(equals).trimmed().compare(QStringLiteral("punktow"), Qt::CaseInsensitive) == 0) {
-      pointsText = line.mid(equals + 1).trimmed();
-      found = true;
-      break;
-    }
-  }
-  if (!found)
-    return test;
+  const QString text =
+      platform::IniFile::read(path, QStringLiteral("plik"), QStringLiteral("punktow"), QString());
   bool ok = false;
-  test.points = pointsText.toInt(&ok, 10);
+  test.points = text.toInt(&ok, 10);
   if (!ok)
     return StoredTest{};
   test.readable = true;
