@@ -10,6 +10,7 @@
 #include "bank/categories.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/inifile.h"
 #include "platform/random.h"
 #include "platform/userfolder.h"
 #include "reports/engine/report.h"
@@ -126,5 +127,23 @@ struct SmallInstallation {
   }
   ~SmallInstallation() { QDir::setCurrent(QDir::tempPath()); }
 };
+
+}  // namespace testsupport
+
+namespace testsupport {
+
+// Text slot n of the installed catalogue in a language, as the program shows it.
+inline QString slot(int n, const QString& language = QStringLiteral("en")) {
+  return platform::IniFile::read(builtProgramFolder() + QStringLiteral("/lang.ini"),
+                                 QStringLiteral("s%1").arg(n), language,
+                                 QStringLiteral("<missing>"));
+}
+
+// A value of a category's statistics file, "<none>" when it is not there.
+inline QString statValue(const QString& code, const QString& section, const QString& key) {
+  return platform::IniFile::read(platform::userFilePath(QStringLiteral("stats") + code.toLower() +
+                                                        QStringLiteral("2015uk.ini")),
+                                 section, key, QStringLiteral("<none>"));
+}
 
 }  // namespace testsupport

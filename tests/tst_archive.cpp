@@ -16,14 +16,11 @@
 #include "stats/statsfile.h"
 
 using platform::ScriptedDialogs;
+using testsupport::slot;
 using testsupport::StartedForm;
+using testsupport::statValue;
 
 namespace {
-
-QString slot(int n, const QString& language = "en") {
-  return platform::IniFile::read(testsupport::builtProgramFolder() + "/lang.ini",
-                                 QStringLiteral("s%1").arg(n), language, "<missing>");
-}
 
 // A stored test in the archive folder of a category.
 void store(const QString& code, const QString& name, int points) {

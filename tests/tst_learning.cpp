@@ -17,19 +17,11 @@
 #include "stats/statsfile.h"
 
 using platform::ScriptedDialogs;
+using testsupport::slot;
 using testsupport::StartedForm;
+using testsupport::statValue;
 
 namespace {
-
-QString slot(int n) {
-  return platform::IniFile::read(testsupport::builtProgramFolder() + "/lang.ini",
-                                 QStringLiteral("s%1").arg(n), "en", "<missing>");
-}
-
-QString statValue(const QString& code, const QString& section, const QString& key) {
-  return platform::IniFile::read(platform::userFilePath(stats::StatisticsFile::fileName(code)),
-                                 section, key, "<none>");
-}
 
 QStringList listEntries(const TForm1& form) {
   QStringList entries;

@@ -13,7 +13,9 @@
 #include "stats/statsfile.h"
 
 using platform::ScriptedDialogs;
+using testsupport::slot;
 using testsupport::StartedForm;
+using testsupport::statValue;
 
 namespace {
 
@@ -21,16 +23,6 @@ const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
 const QColor kLightYellow(0xFF, 0xFF, 0x80);
 const QColor kLightGreen(0x80, 0xFF, 0x80);
 const QColor kLightRed(0xFF, 0x80, 0x80);
-
-QString slot(int n) {
-  return platform::IniFile::read(testsupport::builtProgramFolder() + "/lang.ini",
-                                 QStringLiteral("s%1").arg(n), "en", "<missing>");
-}
-
-QString statValue(const QString& code, const QString& section, const QString& key) {
-  return platform::IniFile::read(platform::userFilePath(stats::StatisticsFile::fileName(code)),
-                                 section, key, "<none>");
-}
 
 QStringList archiveFiles(const QString& code) {
   return QDir(platform::archiveFolder(code)).entryList(QDir::Files, QDir::Name);

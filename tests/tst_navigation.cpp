@@ -13,17 +13,14 @@
 #include "platform/inifile.h"
 
 using platform::ScriptedDialogs;
+using testsupport::slot;
 using testsupport::StartedForm;
+using testsupport::statValue;
 
 namespace {
 
 const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
 const QColor kLightYellow(0xFF, 0xFF, 0x80);
-
-QString slot(int n, const QString& language) {
-  return platform::IniFile::read(testsupport::builtProgramFolder() + "/lang.ini",
-                                 QStringLiteral("s%1").arg(n), language, "<missing>");
-}
 
 QVector<bool> indicators(const TForm1& form) {
   QVector<bool> shown;

@@ -11,14 +11,11 @@
 #include "reports/reportvariables.h"
 
 using reports::engine::ExportFormat;
+using testsupport::slot;
 using testsupport::StartedForm;
+using testsupport::statValue;
 
 namespace {
-
-QString slot(int n) {
-  return platform::IniFile::read(testsupport::builtProgramFolder() + "/lang.ini",
-                                 QStringLiteral("s%1").arg(n), "en", "<missing>");
-}
 
 QString remembered(const QString& key) {
   return platform::IniFile::read(platform::userFilePath("settingsuk.ini"), "zapamietaj", key,

@@ -13,7 +13,9 @@
 #include "updates/updatelogic.h"
 
 using platform::ScriptedDialogs;
+using testsupport::slot;
 using testsupport::StartedForm;
+using testsupport::statValue;
 
 namespace {
 
@@ -23,11 +25,6 @@ const bool kSharedContexts = [] {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   return true;
 }();
-
-QString slot(int n) {
-  return platform::IniFile::read(testsupport::builtProgramFolder() + "/lang.ini",
-                                 QStringLiteral("s%1").arg(n), "en", "<missing>");
-}
 
 void setModules(const QStringList& values) {
   QSettings registry(QSettings::NativeFormat, QSettings::UserScope, "Velmora", "roadquiz2015");
