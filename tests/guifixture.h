@@ -14,6 +14,7 @@
 #include "platform/random.h"
 #include "platform/userfolder.h"
 #include "reports/engine/report.h"
+#include "stats/statsfile.h"
 #include "testsupport.h"
 
 namespace testsupport {
@@ -141,8 +142,7 @@ inline QString slot(int n, const QString& language = QStringLiteral("en")) {
 
 // A value of a category's statistics file, "<none>" when it is not there.
 inline QString statValue(const QString& code, const QString& section, const QString& key) {
-  return platform::IniFile::read(platform::userFilePath(QStringLiteral("stats") + code.toLower() +
-                                                        QStringLiteral("2015uk.ini")),
+  return platform::IniFile::read(platform::userFilePath(stats::StatisticsFile::fileName(code)),
                                  section, key, QStringLiteral("<none>"));
 }
 
