@@ -228,7 +228,7 @@ void TForm1::highwaysignsbtnClick() {
 }
 
 void TForm1::Label8Click() {
-  QDesktopServices::openUrl(reference::vendorHomeUrl());
+  QDesktopServices::openUrl(reference::vendorSite());
 }
 
 void TForm1::showShortcutHint() {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include "mocktest/testlogic.h"
 #include "platform/inifile.h"
 
 namespace archive {
@@ -61,8 +62,8 @@ StoredTest readStoredTest(const QString& path) {
   if (!ok)
     return StoredTest{};
   test.readable = true;
-  test.percent = qRound(test.points * 100.0 / 50.0);
-  test.passed = test.points >= 43;
+  test.percent = mocktest::percentOf(test.points);
+  test.passed = mocktest::isPassed(test.points);
   return test;
 }
 

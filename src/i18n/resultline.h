@@ -10,7 +10,4 @@ namespace i18n {
 QString testResultLine(const QString& failedText, const QString& passedText, const QString& ofText,
                        int points);
 
-constexpr int kPassMark = 43;
-constexpr int kTestQuestions = 50;
-
 }  // namespace i18n

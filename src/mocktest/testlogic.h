@@ -11,6 +11,16 @@
 namespace mocktest {
 
 constexpr int kSlotCount = 50;
+// A test is passed with this many right answers or more.
+constexpr int kPassMark = 43;
+
+inline bool isPassed(int points) {
+  return points >= kPassMark;
+}
+// The score in percent; with 50 questions it is always a whole number.
+inline int percentOf(int points) {
+  return points * 100 / kSlotCount;
+}
 
 // One position of a test.
 struct TestSlot {

@@ -542,7 +542,7 @@ void TForm1::koniecClick() {
   koniec->setEnabled(false);
   markbuttontest->setText(QStringLiteral("roadquiz"));
   const int points = state_.testPoints;  // 5
-  const bool passed = points >= i18n::kPassMark;
+  const bool passed = mocktest::isPassed(points);
   memopytanieabctest->setPlainText(
       i18n::testResultLine(texts_.s(100), texts_.s(102), texts_.s(189), points));
   ShowHintBar(texts_.s(passed ? 103 : 101));

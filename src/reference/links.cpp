@@ -11,8 +11,5 @@ QUrl vendorSite() {
   return QUrl(site);
 }
 
-QUrl vendorHomeUrl() {
-  return vendorSite();
-}
 
 }  // namespace reference

@@ -42,11 +42,13 @@ QVector<QPair<QString, QString>> resultReportVariables(const ResultReport& repor
   }
   variables.append({QStringLiteral("Param.kategoria"), quoted(report.category)});
   // points * 100 / 50 is always whole, so the shortest form has no decimals.
-  variables.append({QStringLiteral("Param.procent"), quoted(QString::number(report.points * 2))});
+  variables.append({QStringLiteral("Param.procent"),
+                    quoted(QString::number(mocktest::percentOf(report.points)))});
   variables.append({QStringLiteral("Param.nazwisko"), quoted(report.name)});
   variables.append({QStringLiteral("Param.dodatkowytekst"), quoted(cleanedText(report.extraText))});
-  variables.append({QStringLiteral("Param.wynik"),
-                    report.points >= 43 ? QStringLiteral("'Passed'") : QStringLiteral("'Failed'")});
+  variables.append({QStringLiteral("Param.wynik"), mocktest::isPassed(report.points)
+                                                       ? QStringLiteral("'Passed'")
+                                                       : QStringLiteral("'Failed'")});
   for (int k = 0; k < mocktest::kSlotCount; ++k) {
     const QString n = QString::number(k + 1);
     variables.append(

@@ -27,7 +27,7 @@ class StatisticsFile {
   void recordTestResult(bool passed);
   QString resultsForStars() const;  // default "0"
 
-  // Counts a finished test: passed at 43 points or more.
+  // Counts a finished test: passed at the pass mark or more.
   void recordTestFinish(int points);
 
   void rememberQuestion(int number);
