@@ -1,15 +1,12 @@
 #include "reference/links.h"
 
+#include "platform/hosts.h"
+
 namespace reference {
 
 QUrl vendorSite() {
-  QString site = qEnvironmentVariable("ROADQUIZ_VENDOR_SITE");
-  if (site.isEmpty())
-    site = QStringLiteral(RQ_VENDOR_SITE);
-  if (!site.endsWith(QLatin1Char('/')))
-    site += QLatin1Char('/');
-  return QUrl(site);
+  return QUrl(platform::configuredHost("ROADQUIZ_VENDOR_SITE", RQ_VENDOR_SITE).toString() +
+              QLatin1Char('/'));
 }
-
 
 }  // namespace reference

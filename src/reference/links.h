@@ -4,8 +4,8 @@
 
 namespace reference {
 
-// The vendor's web site, whose home page it also is. Its host is a build setting (RQ_VENDOR_SITE) that the
-// environment variable ROADQUIZ_VENDOR_SITE overrides, so tests can use a local server.
+// The vendor's web site, which is also its home page, with a trailing slash. Its host
+// is the build setting RQ_VENDOR_SITE, overridden by ROADQUIZ_VENDOR_SITE.
 QUrl vendorSite();
 
 }  // namespace reference

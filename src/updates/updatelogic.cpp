@@ -2,18 +2,11 @@
 
 #include <QSettings>
 
+#include "platform/hosts.h"
+
 namespace updates {
 
 namespace {
-
-QUrl fromSetting(const char* variable, const char* built) {
-  QString host = qEnvironmentVariable(variable);
-  if (host.isEmpty())
-    host = QString::fromUtf8(built);
-  while (host.endsWith(QLatin1Char('/')))
-    host.chop(1);
-  return QUrl(host);
-}
 
 QUrl withPath(const QUrl& host, const QString& pathAndQuery) {
   return QUrl(host.toString() + pathAndQuery);
@@ -22,11 +15,11 @@ QUrl withPath(const QUrl& host, const QString& pathAndQuery) {
 }  // namespace
 
 QUrl updateService() {
-  return fromSetting("ROADQUIZ_UPDATE_SERVICE", RQ_UPDATE_SERVICE);
+  return platform::configuredHost("ROADQUIZ_UPDATE_SERVICE", RQ_UPDATE_SERVICE);
 }
 
 QUrl updateFileServer() {
-  return fromSetting("ROADQUIZ_UPDATE_FILES", RQ_UPDATE_FILES);
+  return platform::configuredHost("ROADQUIZ_UPDATE_FILES", RQ_UPDATE_FILES);
 }
 
 QStringList readModuleValues(QSettings& registry, bool* failed) {
